@@ -1,0 +1,87 @@
+#include "engine/exercise_window.h"
+
+#include <algorithm>
+
+namespace ej {
+
+namespace {
+
+std::string number(const std::string& window) { return window.substr(std::string("frmej").size()); }
+
+// The message label is, as a rule, the last-numbered label.
+std::string lastLabel(const WindowDesign& design) {
+    std::string last;
+    for (const auto& c : design.controls)
+        if (c.kind == ControlKind::Label && c.name.rfind("lblej", 0) == 0 && c.name > last) last = c.name;
+    return last;
+}
+
+}  // namespace
+
+ExerciseWindow::ExerciseWindow(WindowDesign design, const NumberFormat& format, Wording wording)
+    : design_(std::move(design)), format_(format), wording_(std::move(wording)) {
+    const std::string nn = number(design_.name);
+    inputBox_ = "txtej" + nn + "01";
+    entryButton_ = "cmdej" + nn + "01";
+    exitButton_ = "cmdej" + nn + "02";
+    messageLabel_ = lastLabel(design_);
+    for (const auto& c : design_.controls)
+        if (c.kind == ControlKind::TextBox && c.readOnly) resultBoxes_.push_back(c.name);
+    std::sort(resultBoxes_.begin(), resultBoxes_.end());
+}
+
+void ExerciseWindow::clicked(std::string_view button) {
+    if (button == entryButton_)
+        enter();
+    else if (button == exitButton_)
+        view().close();
+}
+
+std::string ExerciseWindow::notAsked(std::string_view typed) const {
+    return wording_.prefix + std::string(typed) + wording_.notAsked;
+}
+
+std::string ExerciseWindow::notNumeric(std::string_view typed) const {
+    return wording_.prefix + std::string(typed) + wording_.notNumeric;
+}
+
+void ExerciseWindow::refuse(const std::string& message, const std::string& inputBox) {
+    view().setText(messageLabel_, message);
+    view().setText(inputBox, "");
+    view().focus(inputBox);
+}
+
+void ExerciseWindow::enter() {
+    view().setText(messageLabel_, "");
+    const std::string typed = view().text(inputBox_);
+    if (!isNumeric(typed, format_)) return refuse(notNumeric(typed), inputBox_);
+
+    Step step;
+    try {
+        step = take(Entry{toSingle(readValue(typed)), typed});
+    } catch (const ArithmeticFault&) {
+        // The press would have stopped the program; it is refused instead and the
+        // state is as it was before it.
+        return refuse(notAsked(typed), inputBox_);
+    }
+    switch (step.kind) {
+    case Step::Refused:
+        return refuse(step.message, inputBox_);
+    case Step::More:
+        view().setText(inputBox_, "");
+        view().focus(inputBox_);
+        return;
+    case Step::Complete:
+        return complete();
+    }
+}
+
+void ExerciseWindow::complete() {
+    view().setEnabled(inputBox_, false);
+    view().setEnabled(entryButton_, false);
+    for (const auto& box : resultBoxes_) view().setEnabled(box, true);
+    view().setDefault(exitButton_);
+    for (const auto& r : results()) view().setText(r.box, r.text);
+}
+
+}  // namespace ej

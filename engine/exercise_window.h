@@ -1,0 +1,110 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/conversions.h"
+#include "engine/single.h"
+#include "engine/window.h"
+
+namespace ej {
+
+// The words of a window's refusals: prefix + the text as typed + ending.
+struct Wording {
+    std::string prefix = "El valor ";
+    std::string notNumeric = " no es numérico";
+    std::string notAsked = " no es lo pedido";
+};
+
+// A value that passed the numeric test, as the window's own rules see it.
+struct Entry {
+    Single value;
+    std::string_view text;  // the input box's text as typed
+};
+
+// What a window's rules make of one entry.
+struct Step {
+    enum Kind { Refused, More, Complete } kind = More;
+    std::string message;  // the message label's caption when refused
+
+    static Step more() { return {More, {}}; }
+    static Step complete() { return {Complete, {}}; }
+    static Step completeWhen(bool done) { return done ? complete() : more(); }
+    static Step refused(std::string message) { return {Refused, std::move(message)}; }
+};
+
+// A result box and the text it receives at completion.
+struct Result {
+    std::string box;
+    std::string text;
+};
+
+// The skeleton every exercise window shares: the entry step, the completion step,
+// the reset on activation and the exit. A window supplies its design, its wording,
+// and, through Exercise<State> below, its rules, its accumulation and its results.
+class ExerciseWindow : public Window {
+public:
+    ExerciseWindow(WindowDesign design, const NumberFormat& format, Wording wording = {});
+
+    const WindowDesign& design() const override { return design_; }
+    void activated() override { reset(); }
+    void clicked(std::string_view button) override;
+
+protected:
+    virtual void reset() = 0;
+    // Admission and accumulation. Throws ArithmeticFault when the press would fault;
+    // the state then stays as it was before the press.
+    virtual Step take(const Entry& entry) = 0;
+    // The results in the order they are written.
+    virtual std::vector<Result> results() const = 0;
+
+    // The entry step on the input box; windows with more than one entry button call
+    // it with their own pieces.
+    void enter();
+    void refuse(const std::string& message, const std::string& inputBox);
+    void complete();
+
+    std::string text(Single value) const { return singleText(value.value(), format_); }
+    static std::string text(Counter16 count) { return integerText(count.value()); }
+    std::string notAsked(std::string_view typed) const;
+    std::string notNumeric(std::string_view typed) const;
+
+    const NumberFormat& format() const { return format_; }
+    const Wording& wording() const { return wording_; }
+
+    // The roles of the controls, from the naming scheme of the window's number.
+    std::string inputBox_, entryButton_, exitButton_, messageLabel_;
+    std::vector<std::string> resultBoxes_;
+
+private:
+    WindowDesign design_;
+    NumberFormat format_;
+    Wording wording_;
+};
+
+// An exercise whose state is one value: the state is copied for each press and
+// kept only when the press ran to its end, so a fault changes nothing.
+template <class State>
+class Exercise : public ExerciseWindow {
+public:
+    using ExerciseWindow::ExerciseWindow;
+
+protected:
+    // The state Form_Activate restores; most windows start every variable at 0.
+    virtual State initial() const { return State{}; }
+    virtual Step step(State& state, const Entry& entry) = 0;
+
+    void reset() override { s = initial(); }
+    Step take(const Entry& entry) final {
+        State next = s;
+        Step result = step(next, entry);
+        s = std::move(next);
+        return result;
+    }
+
+    State s{};
+};
+
+}  // namespace ej

@@ -1,0 +1,139 @@
+#include "ui/form_widget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <stdexcept>
+
+#include "ui/qt_desktop.h"
+
+namespace ui {
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+int px(int twips) { return (twips + FormWidget::kTwipsPerPixel / 2) / FormWidget::kTwipsPerPixel; }
+
+}  // namespace
+
+QRect toPixels(const ej::Twips& t) { return {px(t.left), px(t.top), px(t.width), px(t.height)}; }
+
+FormWidget::FormWidget(ej::Window& logic, QtDesktop& desktop) : logic_(logic), desktop_(desktop) {
+    build();
+}
+
+void FormWidget::build() {
+    const ej::WindowDesign& d = logic_.design();
+    setObjectName(qs(d.name));
+    setWindowTitle(qs(d.caption));
+    setFixedSize(px(d.width), px(d.height));
+
+    for (const ej::ControlDesign& c : d.controls) {
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case ej::ControlKind::Label: {
+            auto* label = new QLabel(this);
+            label->setTextFormat(Qt::PlainText);  // a typed text quoted in a message is never markup
+            label->setText(qs(c.caption));
+            label->setWordWrap(true);
+            label->setAlignment((c.align == ej::Align::Left ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop);
+            w = label;
+            break;
+        }
+        case ej::ControlKind::TextBox: {
+            auto* box = new QLineEdit(this);
+            box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            box->setReadOnly(c.readOnly);
+            w = box;
+            break;
+        }
+        case ej::ControlKind::Button: {
+            auto* b = new QPushButton(qs(c.caption), this);
+            b->setAutoDefault(false);  // Enter is routed by keyPressEvent below
+            connect(b, &QPushButton::clicked, this, [this, name = c.name] { logic_.clicked(name); });
+            w = b;
+            break;
+        }
+        }
+        w->setObjectName(qs(c.name));
+        w->setGeometry(toPixels(c.at));
+        w->setFocusPolicy(c.kind == ej::ControlKind::Label ? Qt::NoFocus
+                          : c.tab == ej::kNoTab            ? Qt::ClickFocus
+                                                           : Qt::StrongFocus);
+        controls_.insert(w->objectName(), w);
+    }
+
+    const auto order = d.tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(qs(order[i - 1]->name)), control(qs(order[i]->name)));
+    if (!order.empty()) control(qs(order.front()->name))->setFocus();
+    if (!d.defaultButton.empty()) setDefault(d.defaultButton);
+}
+
+QWidget* FormWidget::require(std::string_view name) const {
+    QWidget* w = control(qs(name));
+    if (!w) throw std::logic_error("no control " + std::string(name) + " in " + logic_.design().name);
+    return w;
+}
+
+std::string FormWidget::text(std::string_view control) const {
+    QWidget* w = require(control);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
+    return static_cast<QPushButton*>(w)->text().toStdString();
+}
+
+void FormWidget::setText(std::string_view control, std::string_view text) {
+    QWidget* w = require(control);
+    if (auto* box = qobject_cast<QLineEdit*>(w))
+        box->setText(qs(text));
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(qs(text));
+    else
+        static_cast<QPushButton*>(w)->setText(qs(text));
+}
+
+void FormWidget::setEnabled(std::string_view control, bool enabled) { require(control)->setEnabled(enabled); }
+
+void FormWidget::setDefault(std::string_view button) {
+    if (defaultButton_) defaultButton_->setDefault(false);
+    defaultButton_ = static_cast<QPushButton*>(require(button));
+    defaultButton_->setDefault(true);
+}
+
+void FormWidget::focus(std::string_view control) { require(control)->setFocus(Qt::OtherFocusReason); }
+
+void FormWidget::close() { QWidget::close(); }
+
+bool FormWidget::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) desktop_.windowActivated(this);
+    if (e->type() == QEvent::WindowDeactivate) desktop_.windowDeactivated(this);
+    return QWidget::event(e);
+}
+
+void FormWidget::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // As in a dialog: a focused button takes Enter, otherwise the default button does.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused ? focused : defaultButton_;
+        if (target && target->isEnabled()) target->click();
+        return;
+    }
+    case Qt::Key_Escape:
+        return;  // Escape does nothing in these windows
+    default:
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void FormWidget::closeEvent(QCloseEvent* e) {
+    closing_ = true;
+    e->accept();
+    desktop_.windowClosed(this);
+}
+
+}  // namespace ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QHash>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include "engine/window.h"
+
+namespace ui {
+
+class QtDesktop;
+
+// The controls of one open window, built from its design. It is the window's View
+// and hands the window's events to its logic.
+class FormWidget final : public QWidget, public ej::View {
+public:
+    FormWidget(ej::Window& logic, QtDesktop& desktop);
+
+    ej::Window& logic() const { return logic_; }
+    QWidget* control(const QString& name) const { return controls_.value(name); }
+    QPushButton* defaultButton() const { return defaultButton_; }
+    bool isClosing() const { return closing_; }
+
+    // View
+    std::string text(std::string_view control) const override;
+    void setText(std::string_view control, std::string_view text) override;
+    void setEnabled(std::string_view control, bool enabled) override;
+    void setDefault(std::string_view button) override;
+    void focus(std::string_view control) override;
+    void close() override;
+
+    static constexpr int kTwipsPerPixel = 15;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* require(std::string_view control) const;
+    void build();
+
+    ej::Window& logic_;
+    QtDesktop& desktop_;
+    QHash<QString, QWidget*> controls_;
+    QPushButton* defaultButton_ = nullptr;
+    bool closing_ = false;
+};
+
+// Twips of the design to logical pixels; Qt's high-DPI scaling does the rest.
+QRect toPixels(const ej::Twips& t);
+
+}  // namespace ui

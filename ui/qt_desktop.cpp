@@ -1,0 +1,66 @@
+#include "ui/qt_desktop.h"
+
+#include <QApplication>
+
+#include "ui/form_widget.h"
+
+namespace ui {
+
+QtDesktop::QtDesktop(std::function<void()> onEnd) : onEnd_(std::move(onEnd)) {}
+
+QtDesktop::~QtDesktop() {
+    ended_ = true;
+    for (auto& [logic, widget] : open_) delete widget;
+}
+
+FormWidget* QtDesktop::widgetOf(const ej::Window& window) const {
+    auto it = open_.find(&window);
+    return it == open_.end() ? nullptr : it->second;
+}
+
+void QtDesktop::show(ej::Window& window) {
+    if (ended_) return;
+    FormWidget* w = widgetOf(window);
+    if (!w) {
+        w = new FormWidget(window, *this);
+        open_[&window] = w;
+        window.attach(w);
+    }
+    w->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();  // offscreen has no stacking
+    w->activateWindow();
+}
+
+void QtDesktop::windowActivated(FormWidget* w) {
+    if (ended_ || w->isClosing()) return;
+    const bool returning = awayFrom_ == w;
+    awayFrom_ = nullptr;
+    if (!returning) w->logic().activated();
+}
+
+void QtDesktop::windowDeactivated(FormWidget* w) {
+    if (!ended_ && !w->isClosing() && QApplication::activeWindow() == nullptr) awayFrom_ = w;
+}
+
+void QtDesktop::windowClosed(FormWidget* w) {
+    if (ended_) return;
+    w->logic().attach(nullptr);
+    open_.erase(&w->logic());
+    w->deleteLater();
+    // The program's life is the life of its windows.
+    if (open_.empty()) endProgram();
+}
+
+void QtDesktop::endProgram() {
+    if (ended_) return;
+    ended_ = true;
+    for (auto& [logic, widget] : open_) {
+        widget->logic().attach(nullptr);
+        widget->hide();
+        widget->deleteLater();
+    }
+    open_.clear();
+    if (onEnd_) onEnd_();
+}
+
+}  // namespace ui

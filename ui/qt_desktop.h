@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "engine/window.h"
+
+namespace ui {
+
+class FormWidget;
+
+// The windowing operations over Qt Widgets: modeless show, close, activation as the
+// program sees it, and the end of the program.
+class QtDesktop final : public ej::Desktop {
+public:
+    // onEnd runs once when the program ends; the real program leaves its event loop there.
+    explicit QtDesktop(std::function<void()> onEnd);
+    ~QtDesktop() override;
+
+    void show(ej::Window& window) override;
+    void endProgram() override;
+
+    bool ended() const { return ended_; }
+    // The open window's controls, or null when the window is not open.
+    FormWidget* widgetOf(const ej::Window& window) const;
+
+    // From FormWidget.
+    void windowActivated(FormWidget* w);
+    void windowDeactivated(FormWidget* w);
+    void windowClosed(FormWidget* w);
+
+private:
+    std::function<void()> onEnd_;
+    std::map<const ej::Window*, FormWidget*> open_;
+    // The window that was active when the program lost the activation to another
+    // application: activating it again is a return, not a visit.
+    QPointer<FormWidget> awayFrom_;
+    bool ended_ = false;
+};
+
+}  // namespace ui

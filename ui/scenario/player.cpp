@@ -1,0 +1,204 @@
+#include "ui/scenario/player.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <cstdio>
+#include <fstream>
+#include <qpa/qwindowsysteminterface.h>
+#include <sstream>
+
+#include "shell/program.h"
+#include "ui/form_widget.h"
+#include "ui/qt_desktop.h"
+#include "ui/scenario/script.h"
+
+namespace scenario {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::string quote(const QString& s) {
+    std::string out = "\"";
+    for (char c : s.toStdString()) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// A failed command: what was expected and what was found.
+struct Failure {
+    std::string expected, got;
+};
+
+class Player {
+public:
+    explicit Player(const Script& script)
+        : desktop_(nullptr), program_(desktop_, {script.decimal, script.thousands}) {
+        program_.start();
+        settle();
+    }
+
+    // Runs one command; returns a failure or nothing.
+    std::optional<Failure> run(const Command& c) {
+        const auto& w = c.words;
+        if (c.verb == "away") {
+            QWindowSystemInterface::handleWindowActivated(nullptr);
+            return settle();
+        }
+        if (c.verb == "expect" && w[0] == "program") {
+            const std::string state = desktop_.ended() ? "ended" : "running";
+            return same("program " + w[1], "program " + state);
+        }
+        ui::FormWidget* form = widget(w[0]);
+        if (c.verb == "expect" && w[1] == "open") return same(w[0] + " open " + w[2], w[0] + " open " + (form ? "yes" : "no"));
+        if (!form) return Failure{w[0] + " open", w[0] + " not open"};
+
+        if (c.verb == "activate") return activate(form);
+        if (c.verb == "close") {
+            QWindowSystemInterface::handleCloseEvent(form->windowHandle());
+            return settle();
+        }
+        if (c.verb == "expect" && w[1] == "active") return same(w[0] + " active " + w[2], w[0] + " active " + yesNo(isActive(form)));
+        if (c.verb == "expect" && w[1] == "caption") return same(quote(qs(w[2])), quote(form->windowTitle()));
+        if (c.verb == "key") return key(form, w[0], w[1]);
+
+        QWidget* control = form->control(qs(w[1]));
+        if (!control) return Failure{"control " + w[1] + " in " + w[0], "none"};
+        if (c.verb == "press") return press(form, control);
+        if (c.verb == "type") return type(form, control, w[2]);
+        return expect(form, control, w);
+    }
+
+private:
+    ui::FormWidget* widget(const std::string& name) {
+        ej::Window* window = program_.find(name);
+        return window ? desktop_.widgetOf(*window) : nullptr;
+    }
+
+    static bool isActive(ui::FormWidget* form) { return QApplication::activeWindow() == form; }
+    static std::string yesNo(bool b) { return b ? "yes" : "no"; }
+
+    static std::optional<Failure> same(const std::string& expected, const std::string& got) {
+        if (expected == got) return std::nullopt;
+        return Failure{expected, got};
+    }
+
+    // Lets Qt deliver everything the last command caused.
+    std::optional<Failure> settle() {
+        for (int i = 0; i < 4; ++i) {
+            QWindowSystemInterface::flushWindowSystemEvents();
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return std::nullopt;
+    }
+
+    // A click on the title bar: the window manager activates the window.
+    std::optional<Failure> activate(ui::FormWidget* form) {
+        form->raise();
+        QWindowSystemInterface::handleWindowActivated(form->windowHandle(), Qt::ActiveWindowFocusReason);
+        return settle();
+    }
+
+    // A click in a window that is not active makes it active first, as a real click does.
+    void bringForward(ui::FormWidget* form) {
+        if (!isActive(form)) activate(form);
+    }
+
+    std::optional<Failure> press(ui::FormWidget* form, QWidget* control) {
+        if (!qobject_cast<QPushButton*>(control)) return Failure{"a button", control->objectName().toStdString()};
+        bringForward(form);
+        QTest::mouseClick(control, Qt::LeftButton);
+        return settle();
+    }
+
+    std::optional<Failure> type(ui::FormWidget* form, QWidget* control, const std::string& text) {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        if (!box) return Failure{"a text box", control->objectName().toStdString()};
+        bringForward(form);
+        if (!widget(form->objectName().toStdString())) return settle();
+        QTest::mouseClick(box, Qt::LeftButton);
+        // Keys go to the box itself: a disabled box drops them, a read-only one ignores them.
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        const QString typed = qs(text);
+        if (typed.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            QString unit(typed[i]);
+            if (typed[i].isHighSurrogate() && i + 1 < typed.size()) unit += typed[++i];
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, unit, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, unit, Qt::NoModifier);
+        }
+        return settle();
+    }
+
+    std::optional<Failure> key(ui::FormWidget* form, const std::string& window, const std::string& name) {
+        if (!isActive(form)) return Failure{window + " active", window + " not active"};
+        const Qt::Key k = name == "Enter"   ? Qt::Key_Return
+                          : name == "Space" ? Qt::Key_Space
+                          : name == "Tab"   ? Qt::Key_Tab
+                                            : Qt::Key_Escape;
+        QWidget* target = form->focusWidget() ? form->focusWidget() : form;
+        QTest::keyClick(target, k);
+        return settle();
+    }
+
+    std::optional<Failure> expect(ui::FormWidget* form, QWidget* control, const std::vector<std::string>& w) {
+        const std::string& what = w[2];
+        const std::string subject = w[0] + " " + w[1] + " " + what + " ";
+        if (what == "text") {
+            QString shown;
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                shown = box->text();
+            else if (auto* label = qobject_cast<QLabel*>(control))
+                shown = label->text();
+            else
+                shown = static_cast<QPushButton*>(control)->text();
+            return same(subject + quote(qs(w[3])), subject + quote(shown));
+        }
+        bool actual = false;
+        if (what == "enabled") actual = control->isEnabled();
+        if (what == "default") actual = form->defaultButton() == control;
+        if (what == "focus") actual = form->focusWidget() == control;
+        return same(subject + w[3], subject + yesNo(actual));
+    }
+
+    ui::QtDesktop desktop_;
+    ej::Program program_;
+};
+
+}  // namespace
+
+bool play(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        std::printf("FAIL %s:0: expected a readable file, got none\n", file.c_str());
+        return false;
+    }
+    std::stringstream content;
+    content << in.rdbuf();
+    const Script script = parse(content.str());
+    if (script.error) {
+        std::printf("FAIL %s:%d: %s\n", file.c_str(), script.error->first, script.error->second.c_str());
+        return false;
+    }
+    Player player(script);
+    for (const Command& c : script.commands) {
+        if (auto failure = player.run(c)) {
+            std::printf("FAIL %s:%d: expected %s, got %s\n", file.c_str(), c.line, failure->expected.c_str(),
+                        failure->got.c_str());
+            return false;
+        }
+    }
+    std::printf("ok %s\n", file.c_str());
+    return true;
+}
+
+}  // namespace scenario

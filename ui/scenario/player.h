@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace scenario {
+
+// Plays one scenario file on a fresh start of the program, on Qt's offscreen platform,
+// through the events a user causes. Prints "ok FILE" or "FAIL FILE:LINE: ..." and
+// returns whether it passed. Needs a QApplication.
+bool play(const std::string& file);
+
+}  // namespace scenario

@@ -1,0 +1,130 @@
+#include "ui/scenario/script.h"
+
+#include <sstream>
+
+namespace scenario {
+
+namespace {
+
+// Splits a line into words separated by single blanks; a word may be a double-quoted
+// text with \" and \\ escapes. Returns false when the line does not split cleanly.
+bool split(const std::string& line, Command& c) {
+    std::size_t i = 0;
+    while (i < line.size()) {
+        std::string word;
+        bool isQuoted = false;
+        if (line[i] == '"') {
+            isQuoted = true;
+            ++i;
+            for (;; ++i) {
+                if (i >= line.size()) return false;
+                if (line[i] == '"') break;
+                if (line[i] == '\\') {
+                    if (i + 1 >= line.size() || (line[i + 1] != '"' && line[i + 1] != '\\')) return false;
+                    ++i;
+                }
+                word += line[i];
+            }
+            ++i;
+        } else {
+            while (i < line.size() && line[i] != ' ') {
+                if (line[i] == '"') return false;
+                word += line[i++];
+            }
+            if (word.empty()) return false;
+        }
+        c.words.push_back(word);
+        c.quoted.push_back(isQuoted);
+        if (i < line.size()) {
+            if (line[i] != ' ' || i + 1 == line.size()) return false;
+            ++i;
+        }
+    }
+    return !c.words.empty();
+}
+
+bool isYesNo(const std::string& w) { return w == "yes" || w == "no"; }
+
+// Checks the shape of a command; returns what is wrong, or empty.
+std::string check(const Command& c) {
+    const auto& w = c.words;
+    const auto n = w.size();
+    auto text = [&](std::size_t i) { return i < n && c.quoted[i]; };
+    auto plain = [&](std::size_t i) { return i < n && !c.quoted[i]; };
+    auto window = [&](std::size_t i) { return plain(i) && isWindowName(w[i]); };
+    auto control = [&](std::size_t i) { return plain(i) && !w[i].empty(); };
+
+    if (c.verb == "locale") return n == 2 && text(0) && text(1) ? "" : "locale \"D\" \"T\"";
+    if (c.verb == "press") return n == 2 && window(0) && control(1) ? "" : "press WINDOW CONTROL";
+    if (c.verb == "type") return n == 3 && window(0) && control(1) && text(2) ? "" : "type WINDOW CONTROL TEXT";
+    if (c.verb == "key")
+        return n == 2 && window(0) && plain(1) &&
+                       (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape")
+                   ? ""
+                   : "key WINDOW Enter|Space|Tab|Escape";
+    if (c.verb == "activate" || c.verb == "close") return n == 1 && window(0) ? "" : c.verb + " WINDOW";
+    if (c.verb == "away") return n == 0 ? "" : "away";
+    if (c.verb == "expect") {
+        if (n == 1 && plain(0) && w[0] == "program") return "expect program running|ended";
+        if (n == 2 && plain(0) && w[0] == "program") return w[1] == "running" || w[1] == "ended" ? "" : "expect program running|ended";
+        if (!window(0)) return "expect WINDOW ...";
+        if (n == 3 && plain(1) && (w[1] == "open" || w[1] == "active")) return isYesNo(w[2]) ? "" : "yes or no";
+        if (n == 3 && plain(1) && w[1] == "caption") return text(2) ? "" : "expect WINDOW caption TEXT";
+        if (n == 4 && control(1) && plain(2)) {
+            if (w[2] == "text") return text(3) ? "" : "expect WINDOW CONTROL text TEXT";
+            if (w[2] == "enabled" || w[2] == "default" || w[2] == "focus") return plain(3) && isYesNo(w[3]) ? "" : "yes or no";
+        }
+        return "expect WINDOW CONTROL text|enabled|default|focus VALUE";
+    }
+    return "a command";
+}
+
+}  // namespace
+
+bool isWindowName(const std::string& word) {
+    if (word == "frm2005" || word == "frmej1801") return true;
+    if (word.size() != 7 || word.rfind("frmej", 0) != 0) return false;
+    const char a = word[5], b = word[6];
+    if (a < '0' || a > '9' || b < '0' || b > '9') return false;
+    const int nn = (a - '0') * 10 + (b - '0');
+    return nn >= 1 && nn <= 69;
+}
+
+Script parse(const std::string& utf8) {
+    Script script;
+    std::istringstream in(utf8);
+    std::string line;
+    int number = 0;
+    bool commandSeen = false;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        Command c;
+        c.line = number;
+        std::string problem;
+        if (!split(line, c) || c.quoted[0]) {
+            problem = "words separated by single blanks";
+        } else {
+            c.verb = c.words[0];
+            c.words.erase(c.words.begin());
+            c.quoted.erase(c.quoted.begin());
+            problem = check(c);
+            if (problem.empty() && c.verb == "locale" && commandSeen) problem = "locale before any other command";
+        }
+        if (!problem.empty()) {
+            script.error = {number, "expected " + problem + ", got " + line};
+            return script;
+        }
+        if (c.verb == "locale") {
+            script.decimal = c.words[0];
+            script.thousands = c.words[1];
+        } else {
+            script.commands.push_back(std::move(c));
+        }
+        commandSeen = true;
+    }
+    return script;
+}
+
+}  // namespace scenario
