@@ -28,6 +28,8 @@ ExerciseWindow::ExerciseWindow(WindowDesign design, const NumberFormat& format, 
     for (const auto& c : design_.controls)
         if (c.kind == ControlKind::TextBox && c.readOnly) resultBoxes_.push_back(c.name);
     std::sort(resultBoxes_.begin(), resultBoxes_.end());
+    // Every exercise window opens with its entry button as the default button.
+    if (design_.defaultButton.empty()) design_.defaultButton = entryButton_;
 }
 
 void ExerciseWindow::clicked(std::string_view button) {
@@ -43,6 +45,11 @@ std::string ExerciseWindow::notAsked(std::string_view typed) const {
 
 std::string ExerciseWindow::notNumeric(std::string_view typed) const {
     return wording_.prefix + std::string(typed) + wording_.notNumeric;
+}
+
+void ExerciseWindow::addClass(std::vector<Result>& out, bool empty, const std::string& emptyText,
+                              std::initializer_list<std::pair<std::string, Single>> boxes) const {
+    for (const auto& [box, value] : boxes) out.push_back({box, empty ? emptyText : text(value)});
 }
 
 void ExerciseWindow::refuse(const std::string& message, const std::string& inputBox) {

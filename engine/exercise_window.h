@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -68,13 +69,19 @@ protected:
 
     std::string text(Single value) const { return singleText(value.value(), format_); }
     static std::string text(Counter16 count) { return integerText(count.value()); }
+    // The boxes of one class at completion: its numbers in the single text form, or,
+    // when the class received nothing, its empty-class text in every one of them.
+    void addClass(std::vector<Result>& out, bool empty, const std::string& emptyText,
+                  std::initializer_list<std::pair<std::string, Single>> boxes) const;
+
     std::string notAsked(std::string_view typed) const;
     std::string notNumeric(std::string_view typed) const;
 
     const NumberFormat& format() const { return format_; }
     const Wording& wording() const { return wording_; }
 
-    // The roles of the controls, from the naming scheme of the window's number.
+    // The roles of the controls, from the naming scheme of the window's number; a
+    // window whose design departs from it sets its own in its constructor.
     std::string inputBox_, entryButton_, exitButton_, messageLabel_;
     std::vector<std::string> resultBoxes_;
 

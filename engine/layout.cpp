@@ -32,8 +32,7 @@ struct Frame {
 };
 
 Frame openFrame(const StandardWindow& w, int width) {
-    Frame f{{w.name, w.caption, width, 0, {}, w.name.substr(0, 3) == "frm" ? "cmdej" + w.name.substr(5) + "01" : ""},
-            width, 120};
+    Frame f{{w.name, w.caption, width, 0, {}, {}}, width, 120};
     const int inner = width - 2 * kMargin;
     const int h = wrappedHeight(w.statement, inner);
     f.design.controls.push_back(label(w.statementLabel, w.statement, {kMargin, f.top, inner, h}));

@@ -1,0 +1,70 @@
+#pragma once
+
+// Drives an exercise window's logic through a plain recording view: the tests of the
+// exercise rules run without any toolkit.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/window.h"
+#include "shell/catalog.h"
+
+namespace ej::testing {
+
+class FakeView final : public View {
+public:
+    explicit FakeView(const WindowDesign& design);
+
+    std::string text(std::string_view control) const override { return at(control).text; }
+    void setText(std::string_view control, std::string_view text) override { at(control).text = text; }
+    void setEnabled(std::string_view control, bool enabled) override { at(control).enabled = enabled; }
+    void setDefault(std::string_view button) override { defaultButton = button; }
+    void focus(std::string_view control) override { focused = control; }
+    void close() override { closed = true; }
+
+    bool enabled(std::string_view control) const { return at(control).enabled; }
+
+    std::string defaultButton;
+    std::string focused;
+    bool closed = false;
+
+private:
+    struct Control {
+        std::string text;
+        bool enabled = true;
+    };
+    Control& at(std::string_view name);
+    const Control& at(std::string_view name) const;
+    std::map<std::string, Control, std::less<>> controls_;
+};
+
+// An exercise window opened and activated, as the menu opens it.
+class Opened {
+public:
+    explicit Opened(const std::string& window, NumberFormat format = {",", "."});
+
+    // Types the text into the input box and presses the entry button.
+    Opened& enter(const std::string& text);
+    Opened& enterAll(const std::vector<std::string>& texts);
+    // The student visits another window of the program and comes back.
+    Opened& reactivate();
+    void click(const std::string& button) { window_->clicked(button); }
+
+    std::string text(const std::string& control) const { return view_.text(control); }
+    // The message label's caption.
+    std::string message() const;
+    bool complete() const { return !view_.enabled(input_); }
+    FakeView& view() { return view_; }
+    const Window& window() const { return *window_; }
+
+private:
+    std::unique_ptr<Window> window_;
+    FakeView view_;
+    std::string input_, entry_;
+};
+
+// n copies of a text.
+std::vector<std::string> times(int n, const std::string& text);
+
+}  // namespace ej::testing
