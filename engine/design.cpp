@@ -27,6 +27,21 @@ std::vector<const ControlDesign*> WindowDesign::tabOrder() const {
     return order;
 }
 
+std::string WindowDesign::captionFor(const ControlDesign& box) const {
+    const Twips& b = box.at;
+    const ControlDesign *left = nullptr, *above = nullptr;
+    for (const auto& c : controls) {
+        if (c.kind != ControlKind::Label || c.caption.empty()) continue;
+        const Twips& l = c.at;
+        const bool sameRow = l.top < b.top + b.height && b.top < l.top + l.height;
+        const bool sameColumn = l.left < b.left + b.width && b.left < l.left + l.width;
+        if (sameRow && l.left + l.width <= b.left + 60 && (!left || l.left > left->at.left)) left = &c;
+        if (sameColumn && l.top + l.height <= b.top + 60 && (!above || l.top > above->at.top)) above = &c;
+    }
+    const ControlDesign* by = left ? left : above;
+    return by ? by->caption : std::string();
+}
+
 ControlDesign label(std::string name, std::string caption, Twips at, Align align) {
     return {ControlKind::Label, std::move(name), std::move(caption), at, kNoTab, false, align};
 }

@@ -39,6 +39,9 @@ struct WindowDesign {
     const ControlDesign* find(const std::string& control) const;
     // The focusable controls in tab order (explicit indices, then listing order).
     std::vector<const ControlDesign*> tabOrder() const;
+    // The caption of the label that stands for a box, for a screen reader: the nearest
+    // label at its left on the same row, else the nearest one above it; empty if none.
+    std::string captionFor(const ControlDesign& box) const;
 };
 
 // Builders that read like a designer's property sheet.

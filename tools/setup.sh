@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-private-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-liberation2 fonts-dejavu-core

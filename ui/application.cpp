@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace ui {
 
-void applyLook() {
+void prepareApplication() {
     // A narrow sans serif at 11 pixels: the designs' statements were drawn for a
     // small system font, and this one fits them in the same twips.
     QFont font(QStringLiteral("Liberation Sans"));
@@ -14,6 +16,11 @@ void applyLook() {
     font.setStyleHint(QFont::SansSerif);
     QApplication::setFont(font);
     QApplication::setQuitOnLastWindowClosed(false);  // the desktop decides when the program ends
+
+    // Qt's own texts (the text boxes' context menu) in the program's language.
+    static QTranslator spanish;
+    if (spanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&spanish);
 }
 
 ej::NumberFormat systemNumberFormat() {

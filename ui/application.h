@@ -4,8 +4,9 @@
 
 namespace ui {
 
-// The look every window shares: the font at which all captions and statements fit.
-void applyLook();
+// What every window shares: the font at which all captions and statements fit, and
+// Qt's own texts in Spanish.
+void prepareApplication();
 
 // The separators of the user's locale; the only place the program reads the locale.
 ej::NumberFormat systemNumberFormat();

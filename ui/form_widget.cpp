@@ -65,11 +65,31 @@ void FormWidget::build() {
         controls_.insert(w->objectName(), w);
     }
 
+    nameForScreenReaders(d);
+
     const auto order = d.tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(control(qs(order[i - 1]->name)), control(qs(order[i]->name)));
     if (!order.empty()) control(qs(order.front()->name))->setFocus();
     if (!d.defaultButton.empty()) setDefault(d.defaultButton);
+}
+
+void FormWidget::nameForScreenReaders(const ej::WindowDesign& d) {
+    for (const ej::ControlDesign& c : d.controls) {
+        QWidget* w = control(qs(c.name));
+        if (c.kind == ej::ControlKind::TextBox) {
+            const std::string caption = d.captionFor(c);
+            w->setAccessibleName(qs(caption.empty() ? c.name : caption));
+        } else if (c.kind == ej::ControlKind::Label) {
+            nameLabel(static_cast<QLabel*>(w));
+        }
+        // A button is named by its caption, as Qt does by itself.
+    }
+}
+
+// A label speaks its caption; the empty message label is still named.
+void FormWidget::nameLabel(QLabel* label) {
+    label->setAccessibleName(label->text().isEmpty() ? QStringLiteral("Mensaje") : QString());
 }
 
 QWidget* FormWidget::require(std::string_view name) const {
@@ -89,8 +109,10 @@ void FormWidget::setText(std::string_view control, std::string_view text) {
     QWidget* w = require(control);
     if (auto* box = qobject_cast<QLineEdit*>(w))
         box->setText(qs(text));
-    else if (auto* label = qobject_cast<QLabel*>(w))
+    else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(qs(text));
+        nameLabel(label);
+    }
     else
         static_cast<QPushButton*>(w)->setText(qs(text));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QLabel>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -40,6 +41,8 @@ protected:
 private:
     QWidget* require(std::string_view control) const;
     void build();
+    void nameForScreenReaders(const ej::WindowDesign& d);
+    static void nameLabel(QLabel* label);
 
     ej::Window& logic_;
     QtDesktop& desktop_;

@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ui::applyLook();
+    ui::prepareApplication();
     ui::QtDesktop desktop([] { QCoreApplication::exit(0); });
     ej::Program program(desktop, ui::systemNumberFormat());
     program.start();

@@ -20,7 +20,7 @@ int playAlone(const char* file) {
     char name[] = "ejercicios2005-scenario";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    ui::applyLook();
+    ui::prepareApplication();
     const bool passed = scenario::play(file);
     std::fflush(stdout);
     return passed ? 0 : 1;
