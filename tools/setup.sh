@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev groff-base
 )
 
 missing=()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and checks that it holds exactly the
+# program, its desktop entry, icon, metainfo and manual page, and that they validate.
+set -euo pipefail
+build=$1
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+
+cmake --install "$build" --prefix "$stage/usr" >/dev/null
+actual=$(cd "$stage" && find . -type f | sort)
+expected=$(sort <<'LIST'
+./usr/bin/ejercicios2005
+./usr/share/applications/org.ejercicios2005.ejercicios2005.desktop
+./usr/share/icons/hicolor/scalable/apps/org.ejercicios2005.ejercicios2005.svg
+./usr/share/metainfo/org.ejercicios2005.ejercicios2005.metainfo.xml
+./usr/share/man/man1/ejercicios2005.1
+LIST
+)
+if [ "$actual" != "$expected" ]; then
+  echo "installed files differ:"
+  diff <(echo "$expected") <(echo "$actual") || true
+  exit 1
+fi
+desktop-file-validate "$stage/usr/share/applications/org.ejercicios2005.ejercicios2005.desktop"
+appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/org.ejercicios2005.ejercicios2005.metainfo.xml"
+man -l "$stage/usr/share/man/man1/ejercicios2005.1" >/dev/null 2>&1 || groff -man -Tutf8 -ww -z "$stage/usr/share/man/man1/ejercicios2005.1"
+echo "install: ok"
