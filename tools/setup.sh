@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick

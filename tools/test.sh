@@ -10,6 +10,8 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DEJ_CORE_ONLY=ON -DEJ_SANITIZE=ON >/dev/null
+# The toolkit-free core under the sanitizers, built by clang, with the fuzz target.
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DEJ_CORE_ONLY=ON -DEJ_SANITIZE=ON -DEJ_FUZZ=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure)
