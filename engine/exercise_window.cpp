@@ -6,8 +6,6 @@ namespace ej {
 
 namespace {
 
-std::string number(const std::string& window) { return window.substr(std::string("frmej").size()); }
-
 // The message label is, as a rule, the last-numbered label.
 std::string lastLabel(const WindowDesign& design) {
     std::string last;
@@ -18,9 +16,14 @@ std::string lastLabel(const WindowDesign& design) {
 
 }  // namespace
 
+std::string controlNumber(const std::string& window) {
+    const std::string nn = window.substr(std::string("frmej").size());
+    return nn == "1801" ? "18" : nn;
+}
+
 ExerciseWindow::ExerciseWindow(WindowDesign design, const NumberFormat& format, Wording wording)
     : design_(std::move(design)), format_(format), wording_(std::move(wording)) {
-    const std::string nn = number(design_.name);
+    const std::string nn = controlNumber(design_.name);
     inputBox_ = "txtej" + nn + "01";
     entryButton_ = "cmdej" + nn + "01";
     exitButton_ = "cmdej" + nn + "02";

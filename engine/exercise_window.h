@@ -19,6 +19,9 @@ struct Wording {
     std::string notAsked = " no es lo pedido";
 };
 
+// The number in a window's control names: frmej1801 names its controls as frmej18 does.
+std::string controlNumber(const std::string& window);
+
 // A value that passed the numeric test, as the window's own rules see it.
 struct Entry {
     Single value;
@@ -50,6 +53,11 @@ public:
     ExerciseWindow(WindowDesign design, const NumberFormat& format, Wording wording = {});
 
     const WindowDesign& design() const override { return design_; }
+
+    const std::string& inputBox() const { return inputBox_; }
+    const std::string& entryButton() const { return entryButton_; }
+    const std::string& exitButton() const { return exitButton_; }
+    const std::string& messageLabel() const { return messageLabel_; }
     void activated() override { reset(); }
     void clicked(std::string_view button) override;
 

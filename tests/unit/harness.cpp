@@ -18,18 +18,23 @@ const FakeView::Control& FakeView::at(std::string_view name) const {
     return const_cast<FakeView*>(this)->at(name);
 }
 
+namespace {
+std::unique_ptr<ExerciseWindow> create(const std::string& window, const NumberFormat& format) {
+    std::unique_ptr<Window> w = catalog().at(window)(format);
+    if (!dynamic_cast<ExerciseWindow*>(w.get())) throw std::logic_error(window + " is not an exercise window");
+    return std::unique_ptr<ExerciseWindow>(static_cast<ExerciseWindow*>(w.release()));
+}
+}  // namespace
+
 Opened::Opened(const std::string& window, NumberFormat format)
-    : window_(catalog().at(window)(format)), view_(window_->design()) {
-    const std::string nn = window.substr(5);
-    input_ = "txtej" + nn + "01";
-    entry_ = "cmdej" + nn + "01";
+    : window_(create(window, format)), view_(window_->design()) {
     window_->attach(&view_);
     window_->activated();
 }
 
 Opened& Opened::enter(const std::string& text) {
-    view_.setText(input_, text);
-    window_->clicked(entry_);
+    view_.setText(window_->inputBox(), text);
+    window_->clicked(window_->entryButton());
     return *this;
 }
 
@@ -43,12 +48,15 @@ Opened& Opened::reactivate() {
     return *this;
 }
 
-std::string Opened::message() const {
-    std::string last;
-    for (const auto& c : window_->design().controls)
-        if (c.kind == ControlKind::Label && c.name > last && c.name.rfind("lblej", 0) == 0) last = c.name;
-    return view_.text(last);
+Opened& Opened::reopen() {
+    window_->attach(nullptr);
+    view_ = FakeView(window_->design());
+    window_->attach(&view_);
+    window_->activated();
+    return *this;
 }
+
+std::string Opened::message() const { return view_.text(window_->messageLabel()); }
 
 std::vector<std::string> times(int n, const std::string& text) { return std::vector<std::string>(n, text); }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/window.h"
+#include "engine/exercise_window.h"
 #include "shell/catalog.h"
 
 namespace ej::testing {
@@ -49,19 +49,20 @@ public:
     Opened& enterAll(const std::vector<std::string>& texts);
     // The student visits another window of the program and comes back.
     Opened& reactivate();
+    // The window is closed and opened again from the menu: fresh controls, same object.
+    Opened& reopen();
     void click(const std::string& button) { window_->clicked(button); }
 
     std::string text(const std::string& control) const { return view_.text(control); }
     // The message label's caption.
     std::string message() const;
-    bool complete() const { return !view_.enabled(input_); }
+    bool complete() const { return !view_.enabled(window_->inputBox()); }
     FakeView& view() { return view_; }
-    const Window& window() const { return *window_; }
+    const ExerciseWindow& window() const { return *window_; }
 
 private:
-    std::unique_ptr<Window> window_;
+    std::unique_ptr<ExerciseWindow> window_;
     FakeView view_;
-    std::string input_, entry_;
 };
 
 // n copies of a text.
