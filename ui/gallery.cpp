@@ -1,18 +1,48 @@
-// Writes a PNG of the menu and of every exercise window, fresh, to the folder given
-// (build/screenshots by default), rendered on Qt's offscreen platform.
+// Writes a PNG of the menu and of every exercise window, fresh and after a typical
+// series, to the folder given (build/screenshots by default); offscreen unless a
+// platform is named in QT_QPA_PLATFORM.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdio>
 
+#include "engine/exercise_window.h"
 #include "shell/catalog.h"
 #include "shell/program.h"
 #include "ui/application.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 
+namespace {
+
+// Values that give most classes something: both signs, both parities, zero last so
+// that a zero-terminated series ends once it is long enough.
+const char* const kTypical[] = {"7", "12", "-3", "4", "9", "-8", "6", "15", "0"};
+
+void save(ui::FormWidget* form, const QString& file) {
+    QApplication::processEvents();
+    form->grab().save(file);
+    std::printf("%s\n", file.toLocal8Bit().constData());
+}
+
+// Types typical values into the input box and presses the entry button until the
+// window locks its input, as a student would.
+void completeTypicalSeries(ui::FormWidget* form, const ej::ExerciseWindow& w) {
+    auto* input = qobject_cast<QLineEdit*>(form->control(QString::fromStdString(w.inputBox())));
+    auto* entry = qobject_cast<QPushButton*>(form->control(QString::fromStdString(w.entryButton())));
+    if (!input || !entry) return;
+    for (int i = 0; i < 400 && entry->isEnabled() && input->isEnabled(); ++i) {
+        input->setText(kTypical[i % std::size(kTypical)]);
+        entry->click();
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::prepareApplication();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
@@ -21,14 +51,18 @@ int main(int argc, char** argv) {
     ui::QtDesktop desktop(nullptr);
     ej::Program program(desktop, {",", "."});
     program.start();
-    std::vector<ej::Window*> windows{&program.menu()};
-    for (const auto& [name, factory] : ej::catalog()) windows.push_back(program.window(name));
-    for (ej::Window* w : windows) {
+    save(desktop.widgetOf(program.menu()), folder + "/frm2005.png");
+    for (const auto& [name, factory] : ej::catalog()) {
+        ej::Window* w = program.window(name);
         desktop.show(*w);
-        QApplication::processEvents();
-        const QString file = folder + "/" + QString::fromStdString(w->design().name) + ".png";
-        desktop.widgetOf(*w)->grab().save(file);
-        std::printf("%s\n", file.toLocal8Bit().constData());
+        ui::FormWidget* form = desktop.widgetOf(*w);
+        const QString base = folder + "/" + QString::fromStdString(name);
+        save(form, base + ".png");
+        if (auto* exercise = dynamic_cast<ej::ExerciseWindow*>(w)) {
+            completeTypicalSeries(form, *exercise);
+            save(form, base + "-completed.png");
+        }
+        form->close();
     }
     return 0;
 }
