@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/single.h"
+
+namespace ej {
+
+// The series counter and the last value read of a fixed-count window.
+struct Series {
+    Counter16 count;
+    Single value;
+
+    // Counts the value just read and gives its order of entry.
+    Single take(Single v) {
+        value = v;
+        count.increment();
+        return count.asSingle();
+    }
+    bool first() const { return count == 1; }
+};
+
+}  // namespace ej

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <utility>
+
+#include "engine/exercise_window.h"
+#include "exercises/common/class_tally.h"
+#include "exercises/series/totals.h"
+
+namespace ej {
+
+// The texts an empty sign class writes into its boxes; each window has its own choice
+// of singular or plural.
+inline constexpr char kNoPositive[] = "No ingresó N° positivo";
+inline constexpr char kNoNegative[] = "No ingresó N° negativo";
+inline constexpr char kNoPositives[] = "No ingresó N° positivos";
+inline constexpr char kNoNegatives[] = "No ingresó N° negativos";
+
+// What a class keeps of the values that join it, beside ClassTally itself (count and
+// sum) and ClassLargest/ClassSmallest (count and extreme).
+struct Counted : ClassTally {
+    void join(Single) { ClassTally::join(); }
+};
+struct Averaged : ClassTally {
+    void join(Single value) { joinAveraged(value); }
+};
+
+// Where a window puts 0.
+enum class Zero { Positive, Negative };
+
+// A series split by sign: each value joins the positive or the negative class.
+template <class Positive, class Negative, Zero zero>
+struct BySign {
+    Positive positive;
+    Negative negative;
+
+    void join(Single value) {
+        const bool isPositive = zero == Zero::Positive ? value >= 0.0f : value > 0.0f;
+        if (isPositive)
+            positive.join(value);
+        else
+            negative.join(value);
+    }
+};
+
+// Count, sum and average of all the values of a series and of each sign class, with 0
+// among the positives.
+struct TotalsBySign {
+    Single value;
+    Totals totals;
+    BySign<Averaged, Averaged, Zero::Positive> classes;
+
+    void add(Single v) {
+        value = v;
+        totals.add(value);
+        classes.join(value);
+    }
+};
+
+// A series of a fixed number of values kept as TotalsBySign; the window gives its results.
+class TotalsBySignWindow : public Exercise<TotalsBySign> {
+public:
+    TotalsBySignWindow(WindowDesign design, const NumberFormat& format, int count)
+        : Exercise(std::move(design), format), count_(count) {}
+
+private:
+    Step step(TotalsBySign& s, const Entry& e) final {
+        s.add(e.value);
+        return Step::completeWhen(s.totals.count == count_);
+    }
+
+    int count_;
+};
+
+}  // namespace ej
