@@ -16,7 +16,9 @@ public:
         auto it = texts_.find(control);
         return it == texts_.end() ? std::string() : it->second;
     }
-    void setText(std::string_view control, std::string_view text) override { texts_[std::string(control)] = text; }
+    void setText(std::string_view control, std::string_view text) override {
+        texts_[std::string(control)] = text;
+    }
     void setEnabled(std::string_view, bool) override {}
     void setDefault(std::string_view) override { complete = true; }
     void focus(std::string_view) override {}
@@ -48,8 +50,9 @@ void Press(benchmark::State& state, const std::string& window, const std::string
     if (!controls.text("lblej" + nn + "07").empty()) state.SkipWithError("the value was refused");
 }
 
+// Medians of nine runs each.
 BENCHMARK_CAPTURE(Press, frmej21_33554438, "frmej21", "33554438")->Repetitions(9)->DisplayAggregatesOnly();
 BENCHMARK_CAPTURE(Press, frmej21_16777215, "frmej21", "16777215")->Repetitions(9)->DisplayAggregatesOnly();
-BENCHMARK_CAPTURE(Press, frmej31_minus33554438, "frmej31", "-33554438")->Repetitions(9)->DisplayAggregatesOnly();
+BENCHMARK_CAPTURE(Press, frmej31_negative, "frmej31", "-33554438")->Repetitions(9)->DisplayAggregatesOnly();
 
 }  // namespace

@@ -1,0 +1,132 @@
+#include "exercises/parity/parity_series.h"
+
+#include <memory>
+#include <utility>
+
+#include "engine/exercise_window.h"
+#include "exercises/common/class_tally.h"
+#include "exercises/common/extreme.h"
+#include "exercises/common/parity.h"
+
+namespace ej::parity {
+namespace {
+
+// What one class keeps: its tally and, for a class that shows one, its extreme.
+struct ClassState {
+    ClassTally tally;
+    Largest largest;
+    Smallest smallest;
+};
+
+struct ParityState {
+    Single value;  // the last value read
+    Single count;  // the series counter: a single rising by exactly 1 per accepted value
+    std::vector<ClassState> classes;
+};
+
+bool admitted(Admits rule, Single v) {
+    switch (rule) {
+    case Admits::WholeNonNegative:
+        return isWholeNonNegative(v);
+    case Admits::Whole:
+        return v.isWhole();
+    }
+    return false;
+}
+
+bool joins(Joins rule, Single v, bool even) {
+    switch (rule) {
+    case Joins::Evens:
+        return even;
+    case Joins::Odds:
+        return !even;
+    case Joins::AboveZero:
+        return v > Single(0.0f);
+    case Joins::ZeroOrAbove:
+        return v >= Single(0.0f);
+    case Joins::ZeroOrBelow:
+        return v <= Single(0.0f);
+    }
+    return false;
+}
+
+// Joins the value to the class, computing only what the class shows, so that a sum it
+// does not show can never fault. `position` is the series counter, already raised.
+void accumulate(Shows shows, ClassState& c, Single v, Single position) {
+    switch (shows) {
+    case Shows::CountSum:
+        return c.tally.join(v);
+    case Shows::CountSumAverage:
+        return c.tally.joinAveraged(v);
+    case Shows::LargestWithOrder:
+        c.tally.join();
+        c.largest.offer(v, position, c.tally.first());
+        return;
+    case Shows::SmallestWithOrder:
+        c.tally.join();
+        c.smallest.offer(v, position, c.tally.first());
+        return;
+    }
+}
+
+std::vector<Single> shown(Shows shows, const ClassState& c) {
+    switch (shows) {
+    case Shows::CountSum:
+        return {c.tally.count, c.tally.sum};
+    case Shows::CountSumAverage:
+        return {c.tally.count, c.tally.sum, c.tally.average};
+    case Shows::LargestWithOrder:
+        return {c.largest.value, c.largest.position};
+    case Shows::SmallestWithOrder:
+        return {c.smallest.value, c.smallest.position};
+    }
+    return {};
+}
+
+class ParityWindow final : public Exercise<ParityState> {
+public:
+    ParityWindow(const WindowDesign& design, ParitySeries series, const NumberFormat& format)
+        : Exercise(design, format), series_(std::move(series)) {
+        s = initial();
+    }
+
+private:
+    ParityState initial() const override {
+        return {.value = 0.0f, .count = 0.0f, .classes = std::vector<ClassState>(series_.classes.size())};
+    }
+
+    Step step(ParityState& s, const Entry& e) override {
+        s.value = e.value;
+        if (!admitted(series_.admits, s.value)) return Step::refused(notAsked(e.text));
+        s.count += 1.0f;
+        const bool even = isEven(s.value);
+        for (std::size_t i = 0; i < s.classes.size(); ++i) {
+            const ClassResults& c = series_.classes[i];
+            if (joins(c.joins, s.value, even)) accumulate(c.shows, s.classes[i], s.value, s.count);
+        }
+        return Step::completeWhen(s.count == Single(static_cast<float>(series_.count)));
+    }
+
+    std::vector<Result> results() const override {
+        std::vector<Result> out;
+        for (std::size_t i = 0; i < s.classes.size(); ++i) {
+            const ClassResults& c = series_.classes[i];
+            const bool empty = s.classes[i].tally.empty();
+            const std::vector<Single> values = shown(c.shows, s.classes[i]);
+            for (std::size_t k = 0; k < values.size(); ++k)
+                out.push_back({c.boxes.at(k), empty ? c.emptyText : text(values[k])});
+        }
+        return out;
+    }
+
+    ParitySeries series_;
+};
+
+}  // namespace
+
+RegisteredParityWindow::RegisteredParityWindow(const WindowDesign& design, const ParitySeries& series)
+    : CatalogEntry(design.name, [design, series](const NumberFormat& format) {
+          return std::make_unique<ParityWindow>(design, series, format);
+      }) {}
+
+}  // namespace ej::parity
