@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
-  fonts-liberation2 fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev groff-base
 )
 

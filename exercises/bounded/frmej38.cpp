@@ -15,9 +15,7 @@ WindowDesign frmej38Design() {
         .statement = "Ingrese una serie de números enteros, que finalice con el número 0 (cero) y este formada "
                      "por más de 11 y menos de 18 números. Determinar el promedio de los números positivos "
                      "ingresados y el promedio de los números negativos. Por fin de programa mostrarlos.",
-        // Drawn 855 high, where the program's font clips its fifth line: it takes the
-        // room down to 120 twips above the input box.
-        .statementAt = {240, 0, 4815, 1080},
+        .statementAt = {240, 0, 4815, 855},
         .captionWidth = 1335,
         .input = {1920, 1200, 975, 285},
         .rows = {{"Promedio Positivo", {{1920, 1680, 3015, 405}}},
