@@ -2,52 +2,21 @@
 // repeated subtraction of 2 would be the longest: it must answer within a frame.
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 
-#include "shell/catalog.h"
+#include "tests/unit/harness.h"
 
 namespace {
 
-// Just enough of a window's controls to press its entry button.
-class Controls final : public ej::View {
-public:
-    std::string text(std::string_view control) const override {
-        auto it = texts_.find(control);
-        return it == texts_.end() ? std::string() : it->second;
-    }
-    void setText(std::string_view control, std::string_view text) override {
-        texts_[std::string(control)] = text;
-    }
-    void setEnabled(std::string_view, bool) override {}
-    void setDefault(std::string_view) override { complete = true; }
-    void focus(std::string_view) override {}
-    void close() override {}
-
-    bool complete = false;
-
-private:
-    std::map<std::string, std::string, std::less<>> texts_;
-};
-
 // Presses "INGRESO" with the text typed; a completed series starts again, as it
-// does when the student comes back to the window.
+// does when the student closes the window and opens it again.
 void Press(benchmark::State& state, const std::string& window, const std::string& typed) {
-    auto w = ej::catalog().at(window)({",", "."});
-    Controls controls;
-    w->attach(&controls);
-    w->activated();
-    const std::string nn = window.substr(5);
+    ej::testing::Opened w(window);
     for (auto _ : state) {
-        controls.setText("txtej" + nn + "01", typed);
-        w->clicked("cmdej" + nn + "01");
-        if (controls.complete) {
-            controls.complete = false;
-            w->activated();
-        }
+        w.enter(typed);
+        if (w.complete()) w.reopen();
     }
-    // Both windows measured write their messages into lblejNN07.
-    if (!controls.text("lblej" + nn + "07").empty()) state.SkipWithError("the value was refused");
+    if (!w.message().empty()) state.SkipWithError("the value was refused");
 }
 
 // Medians of nine runs each.

@@ -2,49 +2,20 @@
 // classes or breaks down in the press of the last value, which must answer at once.
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
-#include "engine/exercise_window.h"
-#include "shell/catalog.h"
+#include "tests/unit/harness.h"
 
 namespace {
 
-// The texts of a window's controls, and whether its series completed.
-class Texts final : public ej::View {
-public:
-    std::string text(std::string_view control) const override {
-        auto it = texts_.find(control);
-        return it == texts_.end() ? std::string() : it->second;
-    }
-    void setText(std::string_view control, std::string_view text) override { texts_[std::string(control)] = text; }
-    void setEnabled(std::string_view, bool) override {}
-    void setDefault(std::string_view) override { complete = true; }
-    void focus(std::string_view) override {}
-    void close() override {}
-
-    bool complete = false;
-
-private:
-    std::map<std::string, std::string, std::less<>> texts_;
-};
-
-// Types the values one by one until the window completes, then starts again as a
-// visit to another window does.
+// Types the values one by one until the window completes, then starts again as
+// closing and opening the window does.
 void Series(benchmark::State& state, const std::string& window, const std::vector<std::string>& values) {
-    auto w = ej::catalog().at(window)({",", "."});
-    auto& exercise = dynamic_cast<ej::ExerciseWindow&>(*w);
-    Texts texts;
-    w->attach(&texts);
+    ej::testing::Opened w(window);
     for (auto _ : state) {
-        w->activated();
-        texts.complete = false;
-        for (const auto& v : values) {
-            texts.setText(exercise.inputBox(), v);
-            w->clicked(exercise.entryButton());
-        }
-        if (!texts.complete) state.SkipWithError("the series did not complete");
+        w.reopen().enterAll(values);
+        if (!w.complete()) state.SkipWithError("the series did not complete");
     }
 }
 
