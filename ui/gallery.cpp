@@ -30,6 +30,17 @@ void save(ui::FormWidget* form, const QString& file) {
 // Types typical values into the input box and presses the entry button until the
 // window locks its input, as a student would.
 void completeTypicalSeries(ui::FormWidget* form, const ej::ExerciseWindow& w) {
+    // A window that first asks how many values to take (its first box is not the one
+    // the values go into) is told three, with its first button.
+    const auto order = w.design().tabOrder();
+    if (!order.empty() && order.front()->kind == ej::ControlKind::TextBox && order.front()->name != w.inputBox()) {
+        qobject_cast<QLineEdit*>(form->control(QString::fromStdString(order.front()->name)))->setText("3");
+        for (const auto& c : w.design().controls)
+            if (c.kind == ej::ControlKind::Button) {
+                qobject_cast<QPushButton*>(form->control(QString::fromStdString(c.name)))->click();
+                break;
+            }
+    }
     auto* input = qobject_cast<QLineEdit*>(form->control(QString::fromStdString(w.inputBox())));
     auto* entry = qobject_cast<QPushButton*>(form->control(QString::fromStdString(w.entryButton())));
     if (!input || !entry) return;
