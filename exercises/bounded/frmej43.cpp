@@ -1,6 +1,6 @@
 #include "exercises/bounded/bounded_layout.h"
 #include "exercises/bounded/bounded_series.h"
-#include "exercises/bounded/class_texts.h"
+#include "exercises/common/class_texts.h"
 #include "exercises/common/class_tally.h"
 #include "shell/catalog.h"
 

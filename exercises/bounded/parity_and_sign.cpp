@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "exercises/bounded/class_texts.h"
+#include "exercises/common/class_texts.h"
 #include "exercises/common/parity.h"
 
 namespace ej {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/single.h"
+#include "exercises/common/class_tally.h"
 
 namespace ej {
 
@@ -30,5 +31,24 @@ struct Extreme {
 
 using Largest = Extreme<Extremum::Largest>;
 using Smallest = Extreme<Extremum::Smallest>;
+
+// The count of one class of values with its Largest or Smallest, which starts from the
+// first value of the class.
+template <class E>
+struct ClassExtreme {
+    ClassTally tally;
+    E extreme;
+
+    void join(Single value, Single position) {
+        tally.join();
+        extreme.offer(value, position, tally.first());
+    }
+    // Where no order of entry is kept, the position is the value's order within the class.
+    void join(Single value) { join(value, tally.count + 1.0f); }
+    bool empty() const { return tally.empty(); }
+};
+
+using ClassLargest = ClassExtreme<Largest>;
+using ClassSmallest = ClassExtreme<Smallest>;
 
 }  // namespace ej

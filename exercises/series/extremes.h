@@ -18,21 +18,4 @@ void offerInTurn(Earlier& earlier, Later& later, Single value, Single position, 
     }
 }
 
-// The count of one class of values with its largest or smallest value, which starts
-// from the first value of the class. Its position is the value's order within the class.
-template <Extremum Kind>
-struct ClassExtreme {
-    ClassTally tally;
-    Extreme<Kind> extreme;
-
-    void join(Single value) {
-        tally.join();
-        extreme.offer(value, tally.count, tally.first());
-    }
-    bool empty() const { return tally.empty(); }
-};
-
-using ClassLargest = ClassExtreme<Extremum::Largest>;
-using ClassSmallest = ClassExtreme<Extremum::Smallest>;
-
 }  // namespace ej

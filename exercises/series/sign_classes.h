@@ -4,16 +4,10 @@
 
 #include "engine/exercise_window.h"
 #include "exercises/common/class_tally.h"
+#include "exercises/common/class_texts.h"
 #include "exercises/series/totals.h"
 
 namespace ej {
-
-// The texts an empty sign class writes into its boxes; each window has its own choice
-// of singular or plural.
-inline constexpr char kNoPositive[] = "No ingresó N° positivo";
-inline constexpr char kNoNegative[] = "No ingresó N° negativo";
-inline constexpr char kNoPositives[] = "No ingresó N° positivos";
-inline constexpr char kNoNegatives[] = "No ingresó N° negativos";
 
 // What a class keeps of the values that join it, beside ClassTally itself (count and
 // sum) and ClassLargest/ClassSmallest (count and extreme).

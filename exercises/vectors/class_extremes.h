@@ -18,20 +18,13 @@ inline bool odd(Single v) { return !isEven(v); }
 inline bool notNegative(Single v) { return v >= Single(0.0f); }  // the positive class, 0 included
 inline bool negative(Single v) { return v < Single(0.0f); }
 
-// The extreme of one class, found by scanning the whole vector.
+// The extreme of one class, found by scanning the whole vector; its position is the
+// element's subscript.
 template <class E>
-struct ClassExtreme {
-    ClassTally count;
-    E extreme;
-
-    void scan(const Vector& v, const ElementClass& c) {
-        for (Single k = 1.0f; k <= v.last(); k += 1.0f) {
-            if (!c.member(v[k])) continue;
-            count.join();
-            extreme.offer(v[k], k, count.first());
-        }
-    }
-};
+void scan(ClassExtreme<E>& extreme, const Vector& v, const ElementClass& c) {
+    for (Single k = 1.0f; k <= v.last(); k += 1.0f)
+        if (c.member(v[k])) extreme.join(v[k], k);
+}
 
 template <class First, class Second>
 struct ClassExtremesState {
@@ -58,14 +51,14 @@ public:
 private:
     void finish(State& s) override {
         s.series.sort(how_);
-        s.first.scan(s.series.vector, first_);
-        s.second.scan(s.series.vector, second_);
+        scan(s.first, s.series.vector, first_);
+        scan(s.second, s.series.vector, second_);
     }
     std::vector<Result> statistics() const override {
         const auto& d = this->design();
         std::vector<Result> out;
-        this->addClass(out, this->s.first.count.empty(), first_.emptyText, {{boxOf(d, 3), this->s.first.extreme.value}});
-        this->addClass(out, this->s.second.count.empty(), second_.emptyText,
+        this->addClass(out, this->s.first.empty(), first_.emptyText, {{boxOf(d, 3), this->s.first.extreme.value}});
+        this->addClass(out, this->s.second.empty(), second_.emptyText,
                        {{boxOf(d, 4), this->s.second.extreme.value}});
         return out;
     }
