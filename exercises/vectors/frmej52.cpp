@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/vectors/vector_layout.h"
 #include "exercises/vectors/vector_window.h"
 #include "shell/catalog.h"
@@ -44,7 +45,7 @@ private:
     }
     std::vector<Result> statistics() const override {
         std::vector<Result> out;
-        addTally(out, s.negative, "No ingresó N° negativo", "txtej5203", "txtej5204", "txtej5205");
+        addTally(out, s.negative, kNoNegative, "txtej5203", "txtej5204", "txtej5205");
         return out;
     }
 };

@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/common/extreme.h"
 #include "exercises/vectors/vector_layout.h"
 #include "exercises/vectors/vector_window.h"
@@ -41,7 +42,7 @@ private:
     }
     std::vector<Result> statistics() const override {
         std::vector<Result> out;
-        addClass(out, s.odd.empty(), "No ingresó N° impar",
+        addClass(out, s.odd.empty(), kNoOdd,
                  {{"txtej5403", s.smallestOdd.value}, {"txtej5404", s.smallestOdd.position}});
         return out;
     }

@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/vectors/parity_and_positive.h"
 #include "exercises/vectors/vector_layout.h"
 #include "shell/catalog.h"
@@ -27,7 +28,7 @@ WindowDesign frmej56Design() {
 
 struct Frmej56 final : ParityAndPositive<15> {
     explicit Frmej56(const NumberFormat& format)
-        : ParityAndPositive(frmej56Design(), format, Parity::Odd, "No ingresó N° impar") {}
+        : ParityAndPositive(frmej56Design(), format, Parity::Odd, kNoOdd) {}
 };
 
 const Registered<Frmej56> registered("frmej56");

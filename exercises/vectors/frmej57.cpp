@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/vectors/parity_and_positive.h"
 #include "exercises/vectors/vector_layout.h"
 #include "shell/catalog.h"
@@ -27,7 +28,7 @@ WindowDesign frmej57Design() {
 
 struct Frmej57 final : ParityAndPositive<16> {
     explicit Frmej57(const NumberFormat& format)
-        : ParityAndPositive(frmej57Design(), format, Parity::Even, "No ingresó N° par") {}
+        : ParityAndPositive(frmej57Design(), format, Parity::Even, kNoEven) {}
 };
 
 const Registered<Frmej57> registered("frmej57");

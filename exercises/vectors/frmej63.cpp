@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/vectors/class_extremes.h"
 #include "exercises/vectors/vector_layout.h"
 #include "shell/catalog.h"
@@ -25,7 +26,7 @@ WindowDesign frmej63Design() {
 struct Frmej63 final : ClassExtremes<Largest, Smallest> {
     explicit Frmej63(const NumberFormat& format)
         : ClassExtremes(frmej63Design(), format, {Method::Selection, Order::Ascending},
-                        {even, "No ingresó N° par"}, {notNegative, "No ingresó N° positivo"}) {}
+                        {even, kNoEven}, {notNegative, kNoPositive}) {}
 };
 
 const Registered<Frmej63> registered("frmej63");

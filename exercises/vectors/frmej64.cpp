@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/vectors/class_extremes.h"
 #include "exercises/vectors/vector_layout.h"
 #include "shell/catalog.h"
@@ -25,7 +26,7 @@ WindowDesign frmej64Design() {
 struct Frmej64 final : ClassExtremes<Largest, Smallest> {
     explicit Frmej64(const NumberFormat& format)
         : ClassExtremes(frmej64Design(), format, {Method::Selection, Order::Descending},
-                        {even, "No ingresó N° par"}, {notNegative, "No ingresó N° positivo"}) {}
+                        {even, kNoEven}, {notNegative, kNoPositive}) {}
 };
 
 const Registered<Frmej64> registered("frmej64");

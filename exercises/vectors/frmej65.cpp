@@ -1,3 +1,4 @@
+#include "exercises/common/class_texts.h"
 #include "exercises/vectors/class_extremes.h"
 #include "exercises/vectors/vector_layout.h"
 #include "shell/catalog.h"
@@ -25,7 +26,7 @@ WindowDesign frmej65Design() {
 struct Frmej65 final : ClassExtremes<Smallest, Largest> {
     explicit Frmej65(const NumberFormat& format)
         : ClassExtremes(frmej65Design(), format, {Method::Bubble, Order::Descending},
-                        {odd, "No ingresó N° impar"}, {negative, "No ingresó N° negativo"}) {}
+                        {odd, kNoOdd}, {negative, kNoNegative}) {}
 };
 
 const Registered<Frmej65> registered("frmej65");

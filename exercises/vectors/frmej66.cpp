@@ -112,12 +112,15 @@ private:
         s.wageCounter += 1.0f;
         s.gross[s.wageCounter] = s.value;
         if (s.wageCounter != s.wages) return Step::more();
-        for (Single c = 1.0f; c <= s.wages; c += 1.0f) {
+        // A whole count: a single stops rising at 2^24, where the counter may stand.
+        const auto last = static_cast<long>(s.wages.value());
+        for (long i = 1; i <= last; ++i) {
+            const Single c = static_cast<float>(i);
             s.net[c] = netAmount(s.gross[c]);
             s.grossSum += s.gross[c];
             s.netSum += s.net[c];
         }
-        for (Single c = 1.0f; c <= s.wages; c += 1.0f) s.change.breakDown(s.net[c]);
+        for (long i = 1; i <= last; ++i) s.change.breakDown(s.net[static_cast<float>(i)]);
         return Step::complete();
     }
 

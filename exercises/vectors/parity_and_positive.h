@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises/common/class_texts.h"
 #include <string>
 
 #include "exercises/vectors/vector_window.h"
@@ -37,7 +38,7 @@ private:
         const auto& d = this->design();
         std::vector<Result> out;
         this->addTally(out, this->s.parity, parityEmptyText_, boxOf(d, 3), boxOf(d, 4), boxOf(d, 5));
-        this->addTally(out, this->s.positive, "No ingresó N° positivo", boxOf(d, 6), boxOf(d, 7), boxOf(d, 8));
+        this->addTally(out, this->s.positive, kNoPositive, boxOf(d, 6), boxOf(d, 7), boxOf(d, 8));
         return out;
     }
 
