@@ -35,11 +35,42 @@ ExerciseWindow::ExerciseWindow(WindowDesign design, const NumberFormat& format, 
     if (design_.defaultButton.empty()) design_.defaultButton = entryButton_;
 }
 
+void ExerciseWindow::activated() {
+    reset();
+    Variables v(format_);
+    variables(v);
+    trace_.record("", "reinicio", v);
+}
+
 void ExerciseWindow::clicked(std::string_view button) {
     if (button == entryButton_)
-        enter();
+        traced(inputBox_, [this] { enter(); });
     else if (button == exitButton_)
         view().close();
+}
+
+void ExerciseWindow::traced(const std::string& box, const std::function<void()>& press) {
+    const std::string typed = view().text(box);
+    completed_ = false;
+    pressState_.reset();
+    passes_.clear();
+    press();
+    if (!isOpen()) return;
+    Variables after(format_);
+    if (pressState_)
+        after = std::move(*pressState_);
+    else
+        variables(after);
+    trace_.record(typed, outcome(view().text(messageLabel_), after), after);
+    for (auto& [label, state] : passes_) trace_.record("", std::move(label), state);
+    pressState_.reset();
+    passes_.clear();
+}
+
+std::string ExerciseWindow::outcome(std::string message, const Variables& after) const {
+    if (!message.empty()) return message;
+    if (!trace_.differs(after)) return "sin efecto";
+    return completed_ ? "serie completa" : "aceptado";
 }
 
 std::string ExerciseWindow::notAsked(std::string_view typed) const {
@@ -56,6 +87,9 @@ void ExerciseWindow::addClass(std::vector<Result>& out, bool empty, const std::s
 }
 
 void ExerciseWindow::refuse(const std::string& message, const std::string& inputBox) {
+    // A refused press leaves the state as it was, so a loop it began is not shown.
+    pressState_.reset();
+    passes_.clear();
     view().setText(messageLabel_, message);
     view().setText(inputBox, "");
     view().focus(inputBox);
@@ -87,6 +121,7 @@ void ExerciseWindow::enter() {
 }
 
 void ExerciseWindow::complete() {
+    completed_ = true;
     view().setEnabled(inputBox_, false);
     view().setEnabled(entryButton_, false);
     for (const auto& box : resultBoxes_) view().setEnabled(box, true);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -8,6 +10,7 @@
 
 #include "engine/conversions.h"
 #include "engine/single.h"
+#include "engine/trace.h"
 #include "engine/window.h"
 
 namespace ej {
@@ -58,11 +61,17 @@ public:
     const std::string& entryButton() const { return entryButton_; }
     const std::string& exitButton() const { return exitButton_; }
     const std::string& messageLabel() const { return messageLabel_; }
-    void activated() override { reset(); }
+    void activated() override;
     void clicked(std::string_view button) override;
+
+    // The desk check of the window's events since it opened.
+    const Trace& trace() const { return trace_; }
+    Trace& trace() { return trace_; }
 
 protected:
     virtual void reset() = 0;
+    // The exercise state's variables as they stand, for the desk check.
+    virtual void variables(Variables& v) const = 0;
     // Admission and accumulation. Throws ArithmeticFault when the press would fault;
     // the state then stays as it was before the press.
     virtual Step take(const Entry& entry) = 0;
@@ -74,6 +83,13 @@ protected:
     void enter();
     void refuse(const std::string& message, const std::string& inputBox);
     void complete();
+    // Runs the press of a button that reads `box`, then records its row in the trace;
+    // the rows of a completion loop follow it.
+    void traced(const std::string& box, const std::function<void()>& press);
+    // A completion loop a student traces by hand: the press's own row shows the state
+    // as the loop begins, and each pass adds a row after it.
+    void loopBegins(Variables state) { pressState_.emplace(std::move(state)); }
+    void loopPass(std::string label, Variables state) { passes_.emplace_back(std::move(label), std::move(state)); }
 
     std::string text(Single value) const { return singleText(value.value(), format_); }
     static std::string text(Counter16 count) { return integerText(count.value()); }
@@ -93,10 +109,20 @@ protected:
     std::string inputBox_, entryButton_, exitButton_, messageLabel_;
     std::vector<std::string> resultBoxes_;
 
+    void attached() override { trace_.clear(); }
+
 private:
+    // The Resultado of a press: its message, else what it did to the state.
+    std::string outcome(std::string message, const Variables& after) const;
+
     WindowDesign design_;
     NumberFormat format_;
     Wording wording_;
+    Trace trace_;
+    // What the press under way has to tell the trace.
+    bool completed_ = false;
+    std::optional<Variables> pressState_;
+    std::vector<std::pair<std::string, Variables>> passes_;
 };
 
 // An exercise whose state is one value: the state is copied for each press and
@@ -110,8 +136,21 @@ protected:
     // The state Form_Activate restores; most windows start every variable at 0.
     virtual State initial() const { return State{}; }
     virtual Step step(State& state, const Entry& entry) = 0;
+    // The variables of a state, in the order the exercise lists them. A state that
+    // declares its own (a member describe(Variables&)) needs nothing more; a window
+    // whose names depend on its configuration overrides this.
+    virtual void describe(const State& state, Variables& v) const {
+        if constexpr (requires { state.describe(v); }) state.describe(v);
+    }
+
+    // The completion loop of the press under way, on the state being built.
+    void loopBegins(const State& state) { ExerciseWindow::loopBegins(variablesOf(state)); }
+    void loopPass(std::string label, const State& state) {
+        ExerciseWindow::loopPass(std::move(label), variablesOf(state));
+    }
 
     void reset() override { s = initial(); }
+    void variables(Variables& v) const final { describe(s, v); }
     Step take(const Entry& entry) final {
         State next = s;
         Step result = step(next, entry);
@@ -120,6 +159,13 @@ protected:
     }
 
     State s{};
+
+private:
+    Variables variablesOf(const State& state) const {
+        Variables v(format());
+        describe(state, v);
+        return v;
+    }
 };
 
 }  // namespace ej

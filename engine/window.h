@@ -31,11 +31,16 @@ public:
     virtual void activated() {}  // Form_Activate
     virtual void clicked(std::string_view button) = 0;
 
-    void attach(View* view) { view_ = view; }
+    // Gives the window its controls when it opens, null when they are destroyed.
+    void attach(View* view) {
+        view_ = view;
+        attached();
+    }
     bool isOpen() const { return view_ != nullptr; }
 
 protected:
     View& view() { return *view_; }
+    virtual void attached() {}
 
 private:
     View* view_ = nullptr;
