@@ -21,6 +21,7 @@ struct ClassState {
 struct ParityState {
     Single value;  // the last value read
     Single count;  // the series counter: a single rising by exactly 1 per accepted value
+    WorkingCopy copy;
     std::vector<ClassState> classes;
 };
 
@@ -69,6 +70,34 @@ void accumulate(Shows shows, ClassState& c, Single v, Single position) {
     }
 }
 
+ClassName nameOf(Joins rule) {
+    switch (rule) {
+    case Joins::Evens:
+        return kEvens;
+    case Joins::Odds:
+        return kOdds;
+    case Joins::AboveZero:
+    case Joins::ZeroOrAbove:
+        return kPositives;
+    case Joins::ZeroOrBelow:
+        return kNegatives;
+    }
+    return {};
+}
+
+Kept keptBy(Shows shows) {
+    switch (shows) {
+    case Shows::CountSum:
+        return Kept::CountSum;
+    case Shows::CountSumAverage:
+        return Kept::CountSumAverage;
+    case Shows::LargestWithOrder:
+    case Shows::SmallestWithOrder:
+        return Kept::Count;
+    }
+    return Kept::Count;
+}
+
 std::vector<Single> shown(Shows shows, const ClassState& c) {
     switch (shows) {
     case Shows::CountSum:
@@ -92,19 +121,35 @@ public:
 
 private:
     ParityState initial() const override {
-        return {.value = 0.0f, .count = 0.0f, .classes = std::vector<ClassState>(series_.classes.size())};
+        return {.value = 0.0f, .count = 0.0f, .copy = {}, .classes = std::vector<ClassState>(series_.classes.size())};
     }
 
     Step step(ParityState& s, const Entry& e) override {
         s.value = e.value;
         if (!admitted(series_.admits, s.value)) return Step::refused(notAsked(e.text));
         s.count += 1.0f;
-        const bool even = isEven(s.value);
+        const bool even = s.copy.reduce(s.value);
         for (std::size_t i = 0; i < s.classes.size(); ++i) {
             const ClassResults& c = series_.classes[i];
             if (joins(c.joins, s.value, even)) accumulate(c.shows, s.classes[i], s.value, s.count);
         }
         return Step::completeWhen(s.count == Single(static_cast<float>(series_.count)));
+    }
+
+    // The value, the counter and the working copy; then every class's tally, and after
+    // them the extremes with their orders of entry.
+    void describe(const ParityState& s, Variables& v) const override {
+        v("valor", s.value)("contador", s.count);
+        s.copy.describe(v);
+        for (std::size_t i = 0; i < s.classes.size(); ++i) {
+            const ClassResults& c = series_.classes[i];
+            s.classes[i].tally.describe(v, nameOf(c.joins).plural, keptBy(c.shows));
+        }
+        for (std::size_t i = 0; i < s.classes.size(); ++i) {
+            const std::string_view cls = nameOf(series_.classes[i].joins).singular;
+            if (series_.classes[i].shows == Shows::LargestWithOrder) s.classes[i].largest.describe(v, cls);
+            if (series_.classes[i].shows == Shows::SmallestWithOrder) s.classes[i].smallest.describe(v, cls);
+        }
     }
 
     std::vector<Result> results() const override {

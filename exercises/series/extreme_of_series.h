@@ -36,6 +36,14 @@ private:
         return Step::completeWhen(s.series.count == count_);
     }
 
+    void describe(const ExtremeOfSeriesState<Kind>& s, Variables& v) const final {
+        s.series.describe(v);
+        if (boxes_.position.empty())
+            s.extreme.describeValue(v);
+        else
+            s.extreme.describe(v);
+    }
+
     std::vector<Result> results() const final {
         const auto& extreme = this->s.extreme;
         std::vector<Result> out{{boxes_.value, this->text(extreme.value)}};

@@ -13,6 +13,8 @@ struct FactorialState {
     Single n;
     Single multiplier;
     Single product;
+
+    void describe(Variables& v) const { v("n", n)("multiplicador", multiplier)("producto", product); }
 };
 
 // What sets the two factorial windows' designs apart.

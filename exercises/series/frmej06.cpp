@@ -21,10 +21,7 @@ WindowDesign frmej06Design() {
     });
 }
 
-struct State {
-    Series series;
-    BySign<Counted, Counted, Zero::Positive> classes;
-};
+using State = SeriesBySign<Counted, Counted, Zero::Positive>;
 
 class Frmej06 final : public Exercise<State> {
 public:

@@ -23,6 +23,8 @@ WindowDesign frmej07Design() {
 struct State {
     Series series;
     ClassSmallest positive;
+
+    void describe(Variables& v) const { series.describe(v); positive.describe(v, kPositives); }
 };
 
 class Frmej07 final : public Exercise<State> {

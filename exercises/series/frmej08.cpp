@@ -21,10 +21,7 @@ WindowDesign frmej08Design() {
     });
 }
 
-struct State {
-    Series series;
-    BySign<ClassTally, ClassLargest, Zero::Positive> classes;
-};
+using State = SeriesBySign<ClassTally, ClassLargest, Zero::Positive>;
 
 class Frmej08 final : public Exercise<State> {
 public:

@@ -22,10 +22,7 @@ WindowDesign frmej09Design() {
     });
 }
 
-struct State {
-    Series series;
-    BySign<ClassSmallest, ClassLargest, Zero::Positive> classes;
-};
+using State = SeriesBySign<ClassSmallest, ClassLargest, Zero::Positive>;
 
 class Frmej09 final : public Exercise<State> {
 public:

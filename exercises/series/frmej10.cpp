@@ -22,10 +22,7 @@ WindowDesign frmej10Design() {
     });
 }
 
-struct State {
-    Series series;
-    BySign<Averaged, Averaged, Zero::Negative> classes;
-};
+using State = SeriesBySign<Averaged, Averaged, Zero::Negative>;
 
 class Frmej10 final : public Exercise<State> {
 public:

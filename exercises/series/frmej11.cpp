@@ -22,10 +22,7 @@ WindowDesign frmej11Design() {
     });
 }
 
-struct State {
-    Series series;
-    BySign<ClassLargest, ClassSmallest, Zero::Positive> classes;
-};
+using State = SeriesBySign<ClassLargest, ClassSmallest, Zero::Positive>;
 
 class Frmej11 final : public Exercise<State> {
 public:

@@ -27,6 +27,8 @@ struct State {
     Series series;
     Largest largest;
     Smallest smallest;
+
+    void describe(Variables& v) const { series.describe(v); largest.describe(v); smallest.describe(v); }
 };
 
 class Frmej15 final : public Exercise<State> {

@@ -31,6 +31,13 @@ struct State {
     Totals totals;
     Largest largest;
     Smallest smallest;
+
+    void describe(Variables& v) const {
+        v("contador", totals.count)("valor", value);
+        largest.describe(v);
+        smallest.describe(v);
+        v("suma", totals.sum)("promedio", totals.average);
+    }
 };
 
 class Frmej17 final : public Exercise<State> {

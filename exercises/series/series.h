@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/single.h"
+#include "engine/trace.h"
 
 namespace ej {
 
@@ -16,6 +17,7 @@ struct Series {
         return count.asSingle();
     }
     bool first() const { return count == 1; }
+    void describe(Variables& v) const { v("contador", count)("valor", value); }
 };
 
 }  // namespace ej

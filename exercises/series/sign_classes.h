@@ -5,6 +5,8 @@
 #include "engine/exercise_window.h"
 #include "exercises/common/class_tally.h"
 #include "exercises/common/class_texts.h"
+#include "exercises/common/extreme.h"
+#include "exercises/series/series.h"
 #include "exercises/series/totals.h"
 
 namespace ej {
@@ -17,6 +19,17 @@ struct Counted : ClassTally {
 struct Averaged : ClassTally {
     void join(Single value) { joinAveraged(value); }
 };
+
+// A sign class's variables, as many as its kind keeps.
+inline void describeClass(Variables& v, const Counted& c, ClassName n) { c.describe(v, n.plural, Kept::Count); }
+inline void describeClass(Variables& v, const ClassTally& c, ClassName n) { c.describe(v, n.plural, Kept::CountSum); }
+inline void describeClass(Variables& v, const Averaged& c, ClassName n) {
+    c.describe(v, n.plural, Kept::CountSumAverage);
+}
+template <class E>
+void describeClass(Variables& v, const ClassExtreme<E>& c, ClassName n) {
+    c.describe(v, n);
+}
 
 // Where a window puts 0.
 enum class Zero { Positive, Negative };
@@ -34,6 +47,19 @@ struct BySign {
         else
             negative.join(value);
     }
+    void describe(Variables& v) const {
+        describeClass(v, positive, kPositives);
+        describeClass(v, negative, kNegatives);
+    }
+};
+
+// The series counter, the value and the two sign classes of a series.
+template <class Positive, class Negative, Zero zero>
+struct SeriesBySign {
+    Series series;
+    BySign<Positive, Negative, zero> classes;
+
+    void describe(Variables& v) const { series.describe(v); classes.describe(v); }
 };
 
 // Count, sum and average of all the values of a series and of each sign class, with 0
@@ -47,6 +73,12 @@ struct TotalsBySign {
         value = v;
         totals.add(value);
         classes.join(value);
+    }
+    // The sum and average of all values follow the classes.
+    void describe(Variables& v) const {
+        v("contador", totals.count)("valor", value);
+        classes.describe(v);
+        v("suma", totals.sum)("promedio", totals.average);
     }
 };
 

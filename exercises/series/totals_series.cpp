@@ -11,6 +11,12 @@ Step TotalsSeries::step(TotalsState& s, const Entry& e) {
     return Step::completeWhen(s.totals.count == count_);
 }
 
+void TotalsSeries::describe(const TotalsState& s, Variables& v) const {
+    v("contador", s.totals.count)("valor", s.value)("suma", s.totals.sum);
+    for (const auto& [box, shows] : report_)
+        if (shows == Shows::Average) v("promedio", s.totals.average);
+}
+
 std::vector<Result> TotalsSeries::results() const {
     std::vector<Result> out;
     for (const auto& [box, shows] : report_) {

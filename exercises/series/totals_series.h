@@ -25,6 +25,8 @@ public:
 
 private:
     Step step(TotalsState& s, const Entry& e) override;
+    // The average is a variable of the windows that show it.
+    void describe(const TotalsState& s, Variables& v) const override;
     std::vector<Result> results() const override;
 
     int count_;

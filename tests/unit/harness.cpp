@@ -58,6 +58,20 @@ Opened& Opened::reopen() {
 
 std::string Opened::message() const { return view_.text(window_->messageLabel()); }
 
+std::vector<std::string> traceCells(const Opened& w) {
+    const Trace& trace = w.window().trace();
+    std::vector<std::string> cells, headers = trace.headers();
+    for (std::size_t i = 0; i < trace.rows().back().values.size(); ++i)
+        cells.push_back(headers.at(Trace::kFixedHeaders.size() + i) + "=" + trace.rows().back().values[i]);
+    return cells;
+}
+
+std::vector<std::string> traceCellsAfter(const TraceCase& c) {
+    Opened w(c.window);
+    w.enterAll(c.entries);
+    return traceCells(w);
+}
+
 std::vector<std::string> times(int n, const std::string& text) { return std::vector<std::string>(n, text); }
 
 }  // namespace ej::testing

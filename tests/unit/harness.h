@@ -65,6 +65,17 @@ private:
     FakeView view_;
 };
 
+// The newest desk-check row's variables, each as "header=value", in the trace's order.
+std::vector<std::string> traceCells(const Opened& w);
+
+// A window, what is typed into it, and the newest desk-check row it must then show.
+struct TraceCase {
+    const char* window;
+    std::vector<std::string> entries;
+    std::vector<std::string> cells;  // as traceCells gives them
+};
+std::vector<std::string> traceCellsAfter(const TraceCase& c);
+
 // n copies of a text.
 std::vector<std::string> times(int n, const std::string& text);
 

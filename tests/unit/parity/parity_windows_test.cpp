@@ -263,5 +263,28 @@ TEST(ParityWindows, CompletionWritesTheParityClassThenTheOtherBoxByBox) {
     }
 }
 
+TEST(ParityWindows, TheDeskCheckShowsValueCounterWorkingCopyThenTheClasses) {
+    const TraceCase cases[] = {
+        // A refused value is read, but never reaches the reduction.
+        {"frmej19", {"3", "-4"}, {"valor=-4", "contador=1", "copia de trabajo=1", "cantidad pares=0", "suma pares=0"}},
+        {"frmej24",
+         {"4", "7", "2"},
+         {"valor=2", "contador=3", "copia de trabajo=0", "cantidad pares=2", "suma pares=6", "promedio pares=3",
+          "cantidad impares=1", "suma impares=7", "promedio impares=7"}},
+        // The counts come first, then each extreme with its order of entry.
+        {"frmej27",
+         {"4", "9", "2"},
+         {"valor=2", "contador=3", "copia de trabajo=0", "cantidad pares=2", "cantidad impares=1", "menor par=2",
+          "orden del menor par=3", "mayor impar=9", "orden del mayor impar=2"}},
+        {"frmej31", {"-3", "0"}, {"valor=0", "contador=2", "copia de trabajo=0", "cantidad impares=1",
+                                  "suma impares=-3", "cantidad negativos=2", "suma negativos=-3"}},
+    };
+    for (const TraceCase& c : cases) EXPECT_EQ(traceCellsAfter(c), c.cells) << c.window;
+    Opened reset("frmej20");
+    reset.enter("3").reactivate();
+    EXPECT_EQ(traceCells(reset), std::vector<std::string>({"valor=0", "contador=0", "copia de trabajo=0",
+                                                           "cantidad impares=0", "suma impares=0"}));
+}
+
 }  // namespace
 }  // namespace ej::testing
