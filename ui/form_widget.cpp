@@ -54,6 +54,10 @@ void FormWidget::build() {
         }
         }
         w->setObjectName(qs(c.name));
+        if (!c.description.empty()) {
+            w->setToolTip(qs(c.description));
+            w->setAccessibleDescription(qs(c.description));
+        }
         w->setFocusPolicy(c.kind == ej::ControlKind::Label ? Qt::NoFocus
                           : c.tab == ej::kNoTab            ? Qt::ClickFocus
                                                            : Qt::StrongFocus);
