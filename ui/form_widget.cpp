@@ -157,7 +157,6 @@ void FormWidget::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Escape:
         return;  // Escape does nothing in these windows
     default:
-        if (desktop_.zoom().stepFor(*e)) return;  // the zoom keys reach here from any control
         QWidget::keyPressEvent(e);
     }
 }

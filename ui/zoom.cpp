@@ -14,6 +14,13 @@ int nearest(int n, int d) { return n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + 
 
 }  // namespace
 
+Zoom::Zoom() { QCoreApplication::instance()->installEventFilter(this); }
+
+bool Zoom::eventFilter(QObject* receiver, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && stepFor(static_cast<const QKeyEvent&>(*event))) return true;
+    return QObject::eventFilter(receiver, event);
+}
+
 int Zoom::px(int twips) const { return nearest(twips * percent(), kTwipsPerPixel * 100); }
 
 // Rounded down: a text never grows faster than the control that holds it.
