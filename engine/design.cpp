@@ -43,19 +43,19 @@ std::string WindowDesign::captionFor(const ControlDesign& box) const {
 }
 
 ControlDesign label(std::string name, std::string caption, Twips at, Align align) {
-    return {ControlKind::Label, std::move(name), std::move(caption), at, kNoTab, false, align};
+    return {ControlKind::Label, std::move(name), std::move(caption), at, kNoTab, false, align, {}};
 }
 
 ControlDesign inputBox(std::string name, Twips at, int tab) {
-    return {ControlKind::TextBox, std::move(name), {}, at, tab, false, Align::Center};
+    return {ControlKind::TextBox, std::move(name), {}, at, tab, false, Align::Center, {}};
 }
 
 ControlDesign resultBox(std::string name, Twips at, int tab) {
-    return {ControlKind::TextBox, std::move(name), {}, at, tab, true, Align::Center};
+    return {ControlKind::TextBox, std::move(name), {}, at, tab, true, Align::Center, {}};
 }
 
 ControlDesign button(std::string name, std::string caption, Twips at, int tab) {
-    return {ControlKind::Button, std::move(name), std::move(caption), at, tab, false, Align::Center};
+    return {ControlKind::Button, std::move(name), std::move(caption), at, tab, false, Align::Center, {}};
 }
 
 }  // namespace ej

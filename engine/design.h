@@ -27,6 +27,7 @@ struct ControlDesign {
     int tab = kTabInListingOrder;
     bool readOnly = false;  // result boxes: selectable, not editable
     Align align = Align::Center;
+    std::string description;  // what the control leads to, for its tooltip and a screen reader
 };
 
 struct WindowDesign {

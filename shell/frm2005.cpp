@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "shell/catalog.h"
+
 namespace ej {
 
 namespace {
@@ -43,6 +45,19 @@ int tabIndexOf(std::string_view key) {
     return kNoTab;
 }
 
+// What an exercise asks, as its window states it at the top: the caption of its
+// statement label, lblejNN01 (frmej1801 names its controls as frmej18 does; frmej08's
+// keeps the designer's Label1). Empty when the exercise is not built into the program.
+std::string statementOf(const std::string& nn) {
+    const auto factory = catalog().find("frmej" + nn);
+    if (factory == catalog().end()) return {};
+    const std::unique_ptr<Window> exercise = factory->second({",", "."});
+    const WindowDesign& d = exercise->design();
+    const ControlDesign* statement = d.find("lblej" + nn.substr(0, 2) + "01");
+    if (!statement) statement = d.find("Label1");
+    return statement ? statement->caption : std::string();
+}
+
 WindowDesign buildDesign() {
     WindowDesign d{"frm2005", "Ejercicios 2005", 9480, 5955, {}, ""};
     for (const Row& row : kRows)
@@ -51,6 +66,7 @@ WindowDesign buildDesign() {
             d.controls.push_back(button("cmdej" + nn, "Ejercicio " + nn,
                                         {kColumnLeft[col], row.top, kButtonWidth, row.height},
                                         tabIndexOf(nn)));
+            d.controls.back().description = statementOf(nn);
         }
     d.controls.push_back(button("cmdsalir", "Salir", {7800, 5160, 1455, 615}, tabIndexOf("salir")));
     return d;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes a PNG of every window (the menu, each exercise fresh and after a typical
-# series) to build/screenshots/, drawn on a virtual X display.
+# series), and of the menu and frmej49 at 150 % zoom, to build/screenshots/, drawn on
+# a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh

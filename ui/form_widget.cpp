@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "ui/qt_desktop.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
@@ -14,11 +15,7 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-int px(int twips) { return (twips + FormWidget::kTwipsPerPixel / 2) / FormWidget::kTwipsPerPixel; }
-
 }  // namespace
-
-QRect toPixels(const ej::Twips& t) { return {px(t.left), px(t.top), px(t.width), px(t.height)}; }
 
 FormWidget::FormWidget(ej::Window& logic, QtDesktop& desktop) : logic_(logic), desktop_(desktop) {
     build();
@@ -28,7 +25,6 @@ void FormWidget::build() {
     const ej::WindowDesign& d = logic_.design();
     setObjectName(qs(d.name));
     setWindowTitle(qs(d.caption));
-    setFixedSize(px(d.width), px(d.height));
 
     for (const ej::ControlDesign& c : d.controls) {
         QWidget* w = nullptr;
@@ -58,7 +54,10 @@ void FormWidget::build() {
         }
         }
         w->setObjectName(qs(c.name));
-        w->setGeometry(toPixels(c.at));
+        if (!c.description.empty()) {
+            w->setToolTip(qs(c.description));
+            w->setAccessibleDescription(qs(c.description));
+        }
         w->setFocusPolicy(c.kind == ej::ControlKind::Label ? Qt::NoFocus
                           : c.tab == ej::kNoTab            ? Qt::ClickFocus
                                                            : Qt::StrongFocus);
@@ -66,12 +65,22 @@ void FormWidget::build() {
     }
 
     nameForScreenReaders(d);
+    desktop_.zoom().follow(this, [this](const Zoom& zoom) { place(zoom); });
 
     const auto order = d.tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(control(qs(order[i - 1]->name)), control(qs(order[i]->name)));
     if (!order.empty()) control(qs(order.front()->name))->setFocus();
     if (!d.defaultButton.empty()) setDefault(d.defaultButton);
+}
+
+// Sizes and places the window and its controls at the zoom; the window keeps its
+// top-left corner, and nothing but sizes and the font changes.
+void FormWidget::place(const Zoom& zoom) {
+    const ej::WindowDesign& d = logic_.design();
+    setFont(zoom.font());
+    setFixedSize(zoom.px(d.width), zoom.px(d.height));
+    for (const ej::ControlDesign& c : d.controls) control(qs(c.name))->setGeometry(zoom.toPixels(c.at));
 }
 
 void FormWidget::nameForScreenReaders(const ej::WindowDesign& d) {

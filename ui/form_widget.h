@@ -11,6 +11,7 @@
 namespace ui {
 
 class QtDesktop;
+class Zoom;
 
 // The controls of one open window, built from its design. It is the window's View
 // and hands the window's events to its logic.
@@ -31,8 +32,6 @@ public:
     void focus(std::string_view control) override;
     void close() override;
 
-    static constexpr int kTwipsPerPixel = 15;
-
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -41,6 +40,7 @@ protected:
 private:
     QWidget* require(std::string_view control) const;
     void build();
+    void place(const Zoom& zoom);
     void nameForScreenReaders(const ej::WindowDesign& d);
     static void nameLabel(QLabel* label);
 
@@ -50,8 +50,5 @@ private:
     QPushButton* defaultButton_ = nullptr;
     bool closing_ = false;
 };
-
-// Twips of the design to logical pixels; Qt's high-DPI scaling does the rest.
-QRect toPixels(const ej::Twips& t);
 
 }  // namespace ui

@@ -1,5 +1,5 @@
 // Writes a PNG of the menu and of every exercise window, fresh and after a typical
-// series, to the folder given (build/screenshots by default); offscreen unless a
+// series, and of the menu and one exercise window at 150 %, to the folder given (build/screenshots by default); offscreen unless a
 // platform is named in QT_QPA_PLATFORM.
 #include <QApplication>
 #include <QDir>
@@ -75,5 +75,13 @@ int main(int argc, char** argv) {
         }
         form->close();
     }
+    // The menu and a window with a long statement as a projector shows them.
+    desktop.zoom().setPercent(150);
+    save(desktop.widgetOf(program.menu()), folder + "/frm2005-150.png");
+    ej::Window* zoomed = program.window("frmej49");
+    desktop.show(*zoomed);
+    QApplication::processEvents();  // its activation starts the series afresh
+    completeTypicalSeries(desktop.widgetOf(*zoomed), static_cast<ej::ExerciseWindow&>(*zoomed));
+    save(desktop.widgetOf(*zoomed), folder + "/frmej49-150.png");
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "engine/window.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
@@ -24,6 +25,8 @@ public:
     bool ended() const { return ended_; }
     // The open window's controls, or null when the window is not open.
     FormWidget* widgetOf(const ej::Window& window) const;
+    // The program's zoom, which every open window follows and later ones open at.
+    Zoom& zoom() { return zoom_; }
 
     // From FormWidget.
     void windowActivated(FormWidget* w);
@@ -37,6 +40,7 @@ private:
     // application: activating it again is a return, not a visit.
     QPointer<FormWidget> awayFrom_;
     bool ended_ = false;
+    Zoom zoom_;
 };
 
 }  // namespace ui

@@ -1,7 +1,9 @@
-// Every control of a window sits at its twips position and size, and Tab walks the
-// focusable controls in the design's order.
+// Every window, the menu and the seventy exercise windows, is drawn at its twips, 15 to
+// a pixel, and at every zoom in proportion; Tab walks the design's order.
 #include <QApplication>
 #include <QWidget>
+#include <cmath>
+#include <map>
 #include <gtest/gtest.h>
 
 #include "shell/catalog.h"
@@ -11,53 +13,57 @@
 
 namespace {
 
-struct Opened {
-    ui::QtDesktop desktop{nullptr};
-    ej::Program program{desktop, {",", "."}};
-};
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-void expectBuiltAsDesigned(ui::FormWidget* form, const ej::WindowDesign& d) {
-    ASSERT_NE(form, nullptr) << d.name;
-    EXPECT_EQ(form->size(), ui::toPixels({0, 0, d.width, d.height}).size()) << d.name;
-    for (const auto& c : d.controls) {
-        QWidget* w = form->control(QString::fromStdString(c.name));
-        ASSERT_NE(w, nullptr) << d.name << " " << c.name;
-        EXPECT_EQ(w->geometry(), ui::toPixels(c.at)) << d.name << " " << c.name;
-    }
-    // Tab from the first control visits the tab order and comes back round.
+// Twips to pixels as the designer counts them: 15 to a pixel, to the nearest.
+QRect designerPixels(const ej::Twips& t) {
+    auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    return {px(t.left), px(t.top), px(t.width), px(t.height)};
+}
+
+void expectTabOrder(ui::FormWidget* form, const ej::WindowDesign& d) {
     const auto order = d.tabOrder();
     if (order.empty()) return;
-    QWidget* w = form->control(QString::fromStdString(order.front()->name));
+    QWidget* w = form->control(qs(order.front()->name));
     for (std::size_t i = 1; i <= order.size(); ++i) {
-        w = w->nextInFocusChain();
-        while (w->focusPolicy() != Qt::StrongFocus && w->focusPolicy() != Qt::WheelFocus) w = w->nextInFocusChain();
+        do w = w->nextInFocusChain();
+        while (w->focusPolicy() != Qt::StrongFocus);
         EXPECT_EQ(w->objectName().toStdString(), order[i % order.size()]->name) << d.name << " after " << i;
     }
 }
 
-TEST(Geometry, MenuButtonsSitOnTheirTwips) {
-    Opened o;
-    o.program.start();
-    const ej::WindowDesign& d = ej::frm2005Design();
-    ASSERT_EQ(d.controls.size(), 71u);
-    expectBuiltAsDesigned(o.desktop.widgetOf(o.program.menu()), d);
-    // A few positions pinned from the designer: row 3 is taller, "Salir" bottom right.
-    auto at = [&](const char* name) { return d.find(name)->at; };
-    EXPECT_EQ(at("cmdej01"), (ej::Twips{240, 120, 1095, 375}));
-    EXPECT_EQ(at("cmdej1801"), (ej::Twips{5520, 1080, 1095, 435}));
-    EXPECT_EQ(at("cmdej69"), (ej::Twips{8160, 4560, 1095, 315}));
-    EXPECT_EQ(at("cmdsalir"), (ej::Twips{7800, 5160, 1455, 615}));
-    EXPECT_EQ(d.tabOrder()[3]->name, "cmdsalir");
-    EXPECT_EQ(d.tabOrder().back()->name, "cmdej67");
-}
-
-TEST(Geometry, EveryExerciseWindowIsBuiltAsDesigned) {
-    Opened o;
-    for (const auto& [name, factory] : ej::catalog()) {
-        ej::Window* w = o.program.window(name);
-        o.desktop.show(*w);
-        expectBuiltAsDesigned(o.desktop.widgetOf(*w), w->design());
+TEST(Geometry, EveryWindowSitsOnItsTwipsAndZoomsInProportion) {
+    ui::QtDesktop desktop{nullptr};
+    ej::Program program{desktop, {",", "."}};
+    std::vector<ej::Window*> windows{&program.menu()};
+    for (const auto& [name, factory] : ej::catalog()) windows.push_back(program.window(name));
+    ASSERT_EQ(windows.size(), 71u);
+    std::map<QWidget*, QRect> at100;  // every window's client area and every control
+    for (ej::Window* w : windows) {
+        desktop.show(*w);
+        ui::FormWidget* form = desktop.widgetOf(*w);
+        const ej::WindowDesign& d = w->design();
+        at100[form] = form->geometry();
+        EXPECT_EQ(form->size(), designerPixels({0, 0, d.width, d.height}).size()) << d.name;
+        for (const auto& c : d.controls) {
+            QWidget* control = form->control(qs(c.name));
+            EXPECT_EQ(control->geometry(), designerPixels(c.at)) << d.name << " " << c.name;
+            at100[control] = control->geometry();
+        }
+        expectTabOrder(form, d);
     }
+
+    desktop.zoom().setPercent(150);
+    EXPECT_EQ(desktop.widgetOf(program.menu())->font().pixelSize(), 16);  // 11 px, rounded down
+    for (const auto& [widget, was] : at100) {
+        // A window keeps its top-left corner on the screen; a control moves with the zoom.
+        const QPoint corner = widget->isWindow() ? was.topLeft() : was.topLeft() * 1.5;
+        const QRect now = widget->geometry(), want(corner, was.size() * 1.5);
+        const int gaps[]{now.x() - want.x(), now.y() - want.y(), now.width() - want.width(), now.height() - want.height()};
+        for (int gap : gaps) EXPECT_LE(std::abs(gap), 1) << widget->objectName().toStdString();
+    }
+    desktop.zoom().setPercent(100);
+    for (const auto& [widget, was] : at100) EXPECT_EQ(widget->geometry(), was) << widget->objectName().toStdString();
 }
 
 }  // namespace

@@ -141,6 +141,11 @@ private:
 
     std::optional<Failure> key(ui::FormWidget* form, const std::string& window, const std::string& name) {
         if (!isActive(form)) return Failure{window + " active", window + " not active"};
+        if (isZoomKey(name)) {
+            const Qt::Key zoomKey = name == "Ctrl++" ? Qt::Key_Plus : name == "Ctrl+-" ? Qt::Key_Minus : Qt::Key_0;
+            QTest::keyClick(form->focusWidget() ? form->focusWidget() : form, zoomKey, Qt::ControlModifier);
+            return settle();
+        }
         const Qt::Key k = name == "Enter"   ? Qt::Key_Return
                           : name == "Space" ? Qt::Key_Space
                           : name == "Tab"   ? Qt::Key_Tab
@@ -162,6 +167,13 @@ private:
             else
                 shown = static_cast<QPushButton*>(control)->text();
             return same(subject + quote(qs(w[3])), subject + quote(shown));
+        }
+        if (what == "tooltip") return same(subject + quote(qs(w[3])), subject + quote(control->toolTip()));
+        if (what == "geometry") {
+            const QRect g = control->geometry();
+            const std::string got = std::to_string(g.x()) + " " + std::to_string(g.y()) + " " +
+                                    std::to_string(g.width()) + " " + std::to_string(g.height());
+            return same(subject + w[3] + " " + w[4] + " " + w[5] + " " + w[6], subject + got);
         }
         bool actual = false;
         if (what == "enabled") actual = control->isEnabled();

@@ -45,6 +45,13 @@ bool split(const std::string& line, Command& c) {
 
 bool isYesNo(const std::string& w) { return w == "yes" || w == "no"; }
 
+// A position or size in pixels: an integer, negative for a control that starts left
+// of or above the client area.
+bool isPixels(const std::string& w) {
+    const std::size_t sign = !w.empty() && w[0] == '-' ? 1 : 0;
+    return w.size() > sign && w.find_first_not_of("0123456789", sign) == std::string::npos;
+}
+
 // Checks the shape of a command; returns what is wrong, or empty.
 std::string check(const Command& c) {
     const auto& w = c.words;
@@ -53,10 +60,12 @@ std::string check(const Command& c) {
     auto plain = [&](std::size_t i) { return i < n && !c.quoted[i]; };
     auto window = [&](std::size_t i) { return plain(i) && isWindowName(w[i]); };
     auto control = [&](std::size_t i) { return plain(i) && !w[i].empty(); };
+    auto pixels = [&](std::size_t i) { return plain(i) && isPixels(w[i]); };
 
     if (c.verb == "locale") return n == 2 && text(0) && text(1) ? "" : "locale \"D\" \"T\"";
     if (c.verb == "press") return n == 2 && window(0) && control(1) ? "" : "press WINDOW CONTROL";
     if (c.verb == "type") return n == 3 && window(0) && control(1) && text(2) ? "" : "type WINDOW CONTROL TEXT";
+    if (c.verb == "key" && n == 2 && plain(1) && isZoomKey(w[1])) return window(0) ? "" : "key WINDOW KEY";
     if (c.verb == "key")
         return n == 2 && window(0) && plain(1) &&
                        (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape")
@@ -74,12 +83,17 @@ std::string check(const Command& c) {
             if (w[2] == "text") return text(3) ? "" : "expect WINDOW CONTROL text TEXT";
             if (w[2] == "enabled" || w[2] == "default" || w[2] == "focus") return plain(3) && isYesNo(w[3]) ? "" : "yes or no";
         }
+        if (n == 4 && control(1) && plain(2) && w[2] == "tooltip") return text(3) ? "" : "expect WINDOW CONTROL tooltip TEXT";
+        if (n == 7 && control(1) && plain(2) && w[2] == "geometry")
+            return pixels(3) && pixels(4) && pixels(5) && pixels(6) ? "" : "expect WINDOW CONTROL geometry L T W H";
         return "expect WINDOW CONTROL text|enabled|default|focus VALUE";
     }
     return "a command";
 }
 
 }  // namespace
+
+bool isZoomKey(const std::string& word) { return word == "Ctrl++" || word == "Ctrl+-" || word == "Ctrl+0"; }
 
 bool isWindowName(const std::string& word) {
     if (word == "frm2005" || word == "frmej1801") return true;

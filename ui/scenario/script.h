@@ -24,5 +24,6 @@ struct Script {
 Script parse(const std::string& utf8);
 
 bool isWindowName(const std::string& word);
+bool isZoomKey(const std::string& word);  // Ctrl++, Ctrl+- or Ctrl+0
 
 }  // namespace scenario
