@@ -1,8 +1,26 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "engine/single.h"
+#include "engine/trace.h"
 
 namespace ej {
+
+// A class as a desk check names its variables: "cantidad pares" (plural), "mayor par"
+// (singular).
+struct ClassName {
+    std::string_view plural;
+    std::string_view singular;
+};
+inline constexpr ClassName kEvens{"pares", "par"};
+inline constexpr ClassName kOdds{"impares", "impar"};
+inline constexpr ClassName kPositives{"positivos", "positivo"};
+inline constexpr ClassName kNegatives{"negativos", "negativo"};
+
+// Which of a tally's variables a window keeps, and so shows in its desk check.
+enum class Kept { Count, CountSum, CountSumAverage };
 
 // The count, sum and running average of one class of values (positives, evens...),
 // all singles. A window calls the join that matches what it tracks, so that it never
@@ -24,6 +42,14 @@ struct ClassTally {
     }
     bool empty() const { return count == Single(0.0f); }
     bool first() const { return count == Single(1.0f); }
+
+    // "cantidad <cls>", then "suma <cls>" and "promedio <cls>" as far as `kept` says.
+    void describe(Variables& v, std::string_view cls, Kept kept) const {
+        const std::string suffix = " " + std::string(cls);
+        v("cantidad" + suffix, count);
+        if (kept != Kept::Count) v("suma" + suffix, sum);
+        if (kept == Kept::CountSumAverage) v("promedio" + suffix, average);
+    }
 };
 
 }  // namespace ej

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "engine/single.h"
+#include "engine/trace.h"
 #include "exercises/common/class_tally.h"
 
 namespace ej {
@@ -27,6 +31,19 @@ struct Extreme {
         set(v, at);
         return true;
     }
+
+    // "mayor" or "menor", followed by the class when there is one: "mayor par".
+    static std::string name(std::string_view cls = {}) {
+        std::string n = Kind == Extremum::Largest ? "mayor" : "menor";
+        if (!cls.empty()) n.append(" ").append(cls);
+        return n;
+    }
+    // The extreme and its order of entry: "mayor par", "orden del mayor par".
+    void describe(Variables& v, std::string_view cls = {}) const {
+        v(name(cls), value)("orden del " + name(cls), position);
+    }
+    // The extreme alone, for windows that keep no order of entry.
+    void describeValue(Variables& v, std::string_view cls = {}) const { v(name(cls), value); }
 };
 
 using Largest = Extreme<Extremum::Largest>;
@@ -46,6 +63,13 @@ struct ClassExtreme {
     // Where no order of entry is kept, the position is the value's order within the class.
     void join(Single value) { join(value, tally.count + 1.0f); }
     bool empty() const { return tally.empty(); }
+
+    // The class count and the extreme, "cantidad positivos", "menor positivo"; the
+    // position kept here is the order within the class, which no window shows.
+    void describe(Variables& v, ClassName cls) const {
+        tally.describe(v, cls.plural, Kept::Count);
+        extreme.describeValue(v, cls.singular);
+    }
 };
 
 using ClassLargest = ClassExtreme<Largest>;

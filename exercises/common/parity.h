@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/single.h"
+#include "engine/trace.h"
 
 namespace ej {
 
@@ -14,10 +15,21 @@ namespace ej {
 // 2^25 + 8 it stalls) leaves 0, as does the exact remainder.
 Single parityRemainder(Single workingCopy);
 
-// Parity of a whole value of either sign: the reduction of its magnitude.
-inline bool isEven(Single wholeValue) {
-    return parityRemainder(Single(std::fabs(wholeValue.value()))) == Single(0.0f);
-}
+// The working copy of the parity reduction as a window keeps it: after a reduction it
+// holds what the loop left of the magnitude, 0 or 1.
+struct WorkingCopy {
+    Single value;
+
+    // Reduces a whole value of either sign; tells whether it is even.
+    bool reduce(Single wholeValue) {
+        value = parityRemainder(Single(std::fabs(wholeValue.value())));
+        return value == Single(0.0f);
+    }
+    void describe(Variables& v) const { v("copia de trabajo", value); }
+};
+
+// Parity of a whole value of either sign, for windows that do not show the working copy.
+inline bool isEven(Single wholeValue) { return WorkingCopy{}.reduce(wholeValue); }
 
 // The admission rule of the windows that ask for "números enteros y positivos".
 inline bool isWholeNonNegative(Single v) { return v >= Single(0.0f) && v.isWhole(); }
