@@ -40,6 +40,16 @@ struct BoundedState : Own {
     Single value;    // the last value read, stored before it is judged
     Single counter;  // the values counted so far; the end mark is never one of them
     bool done = false;
+
+    // "valor" and "contador", the same in every window.
+    void describeSeries(Variables& v) const { v("valor", value)("contador", counter); }
+    // Then the window's own variables, where they declare themselves.
+    void describe(Variables& v) const
+        requires requires(const Own& own, Variables& vars) { own.describe(vars); }
+    {
+        describeSeries(v);
+        Own::describe(v);
+    }
 };
 
 // A window that reads a series of whole numbers ended by 0, whose length lies strictly

@@ -28,6 +28,11 @@ WindowDesign frmej38Design() {
 
 struct Signs {
     ClassTally positive, negative;
+
+    void describe(Variables& v) const {
+        positive.describe(v, kPositives.plural, Kept::CountSumAverage);
+        negative.describe(v, kNegatives.plural, Kept::CountSumAverage);
+    }
 };
 
 class Frmej38 final : public BoundedExercise<Signs> {

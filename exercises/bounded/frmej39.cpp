@@ -40,6 +40,12 @@ WindowDesign frmej39Design() {
 struct Tallies {
     SeriesTotals all;
     ClassTally positive, negative;
+
+    void describe(Variables& v) const {
+        all.describe(v);
+        positive.describe(v, kPositives.plural, Kept::CountSumAverage);
+        negative.describe(v, kNegatives.plural, Kept::CountSumAverage);
+    }
 };
 
 class Frmej39 final : public BoundedExercise<Tallies> {

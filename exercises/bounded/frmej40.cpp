@@ -34,6 +34,13 @@ WindowDesign frmej40Design() {
 struct Tallies {
     SeriesTotals all;
     SeriesRange range;
+
+    // The two extremes first, then their two orders of entry.
+    void describe(Variables& v) const {
+        all.describe(v);
+        v("mayor", range.largest.value)("menor", range.smallest.value);
+        v("orden del mayor", range.largest.position)("orden del menor", range.smallest.position);
+    }
 };
 
 class Frmej40 final : public BoundedExercise<Tallies> {

@@ -26,7 +26,13 @@ WindowDesign frmej41Design() {
 }
 
 struct Evens {
+    WorkingCopy copy;
     ClassTally even;
+
+    void describe(Variables& v) const {
+        copy.describe(v);
+        even.describe(v, kEvens.plural, Kept::CountSum);
+    }
 };
 
 class Frmej41 final : public BoundedExercise<Evens> {
@@ -36,7 +42,7 @@ public:
 
 private:
     void accumulate(Evens& t, Single value, Single) override {
-        if (isEven(value)) t.even.join(value);
+        if (t.copy.reduce(value)) t.even.join(value);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

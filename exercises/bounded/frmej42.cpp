@@ -23,7 +23,14 @@ WindowDesign frmej42Design() {
 }
 
 struct Parities {
+    WorkingCopy copy;
     ClassTally even, odd;
+
+    void describe(Variables& v) const {
+        copy.describe(v);
+        even.describe(v, kEvens.plural, Kept::CountSum);
+        odd.describe(v, kOdds.plural, Kept::CountSum);
+    }
 };
 
 class Frmej42 final : public BoundedExercise<Parities> {
@@ -33,7 +40,7 @@ public:
                           Wording{.notNumeric = " no es lo pedido"}) {}
 
 private:
-    void accumulate(Parities& t, Single value, Single) override { (isEven(value) ? t.even : t.odd).join(value); }
+    void accumulate(Parities& t, Single value, Single) override { (t.copy.reduce(value) ? t.even : t.odd).join(value); }
     std::vector<Result> results() const override {
         std::vector<Result> out;
         addClass(out, s.even.empty(), kNoEven, {{"txtej4202", s.even.count}, {"txtej4203", s.even.sum}});

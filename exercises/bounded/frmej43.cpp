@@ -22,7 +22,13 @@ WindowDesign frmej43Design() {
 }
 
 struct Odds {
+    WorkingCopy copy;
     ClassTally odd;
+
+    void describe(Variables& v) const {
+        copy.describe(v);
+        odd.describe(v, kOdds.plural, Kept::CountSumAverage);
+    }
 };
 
 class Frmej43 final : public BoundedExercise<Odds> {
@@ -32,7 +38,7 @@ public:
 
 private:
     void accumulate(Odds& t, Single value, Single) override {
-        if (!isEven(value)) t.odd.joinAveraged(value);
+        if (!t.copy.reduce(value)) t.odd.joinAveraged(value);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

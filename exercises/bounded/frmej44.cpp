@@ -23,8 +23,15 @@ WindowDesign frmej44Design() {
 }
 
 struct LargestEven {
+    WorkingCopy copy;
     ClassTally even;  // its count only
     Largest largest;
+
+    void describe(Variables& v) const {
+        copy.describe(v);
+        even.describe(v, kEvens.plural, Kept::Count);
+        largest.describe(v, kEvens.singular);
+    }
 };
 
 class Frmej44 final : public BoundedExercise<LargestEven> {
@@ -35,7 +42,7 @@ public:
 private:
     // Odd values only lengthen the series, and so move the orders of entry on.
     void accumulate(LargestEven& t, Single value, Single order) override {
-        if (!isEven(value)) return;
+        if (!t.copy.reduce(value)) return;
         t.even.join();
         t.largest.offer(value, order, t.even.first());
     }

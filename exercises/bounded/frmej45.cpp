@@ -24,9 +24,18 @@ WindowDesign frmej45Design() {
 }
 
 struct Extremes {
+    WorkingCopy copy;
     ClassTally even, odd;  // their counts only
     Smallest smallestEven;
     Largest largestOdd;
+
+    void describe(Variables& v) const {
+        copy.describe(v);
+        even.describe(v, kEvens.plural, Kept::Count);
+        smallestEven.describe(v, kEvens.singular);
+        odd.describe(v, kOdds.plural, Kept::Count);
+        largestOdd.describe(v, kOdds.singular);
+    }
 };
 
 class Frmej45 final : public BoundedExercise<Extremes> {
@@ -36,7 +45,7 @@ public:
 
 private:
     void accumulate(Extremes& t, Single value, Single order) override {
-        if (isEven(value)) {
+        if (t.copy.reduce(value)) {
             t.even.join();
             t.smallestEven.offer(value, order, t.even.first());
         } else {

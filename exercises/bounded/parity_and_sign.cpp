@@ -18,8 +18,16 @@ void ParityAndSignExercise::accumulate(ParityAndSign& t, Single value, Single) {
         else
             tally.join(value);
     };
-    if (isEven(value) == (classes_.parity == ParityClass::Even)) join(t.parity);
+    if (t.copy.reduce(value) == (classes_.parity == ParityClass::Even)) join(t.parity);
     if ((value < 0.0f) == (classes_.sign == SignClass::Negative)) join(t.sign);
+}
+
+void ParityAndSignExercise::describe(const BoundedState<ParityAndSign>& s, Variables& v) const {
+    const Kept kept = classes_.averaged ? Kept::CountSumAverage : Kept::CountSum;
+    s.describeSeries(v);
+    s.copy.describe(v);
+    s.parity.describe(v, (classes_.parity == ParityClass::Even ? kEvens : kOdds).plural, kept);
+    s.sign.describe(v, (classes_.sign == SignClass::Positive ? kPositives : kNegatives).plural, kept);
 }
 
 std::vector<Result> ParityAndSignExercise::results() const {

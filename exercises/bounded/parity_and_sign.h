@@ -7,6 +7,7 @@ namespace ej {
 
 // The tallies of the windows that report one parity class and one sign class.
 struct ParityAndSign {
+    WorkingCopy copy;
     ClassTally parity;
     ClassTally sign;
 };
@@ -32,6 +33,7 @@ public:
 private:
     void accumulate(ParityAndSign& t, Single value, Single order) override;
     std::vector<Result> results() const override;
+    void describe(const BoundedState<ParityAndSign>& s, Variables& v) const override;
 
     ReportedClasses classes_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/single.h"
+#include "engine/trace.h"
 #include "exercises/common/extreme.h"
 
 namespace ej {
@@ -15,6 +16,7 @@ struct SeriesTotals {
         sum += value;
         average = sum / counter;
     }
+    void describe(Variables& v) const { v("suma", sum)("promedio", average); }
 };
 
 // Smallest and largest of every counted value, each with its order of entry. The first
@@ -27,6 +29,11 @@ struct SeriesRange {
     void offer(Single value, Single order) {
         const bool first = order == Single(1.0f);
         if (!smallest.offer(value, order, first) || first) largest.offer(value, order, first);
+    }
+    // The largest with its order, then the smallest with its order.
+    void describe(Variables& v) const {
+        largest.describe(v);
+        smallest.describe(v);
     }
 };
 

@@ -64,6 +64,24 @@ void Change::breakDown(Single amount) {
     }
 }
 
+void Change::breakDownEach(const Vector& amounts, const std::function<void(std::string)>& afterCut) {
+    // A whole count: a single stops rising at 2^24, where the last subscript may stand.
+    const auto n = static_cast<long>(amounts.last().value());
+    const long firstShown = n - static_cast<long>(Trace::kMaxRows);
+    for (long k = 1; k <= n; ++k) {
+        breakDown(amounts[static_cast<float>(k)]);
+        if (k > firstShown) afterCut("corte del importe " + std::to_string(k));
+    }
+}
+
+void Change::describe(Variables& v) const {
+    v("resto", remainder);
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        const int d = static_cast<int>(kDenominations[i]);
+        v((d == 1 ? "monedas de " : "billetes de ") + std::to_string(d), counts[i]);
+    }
+}
+
 std::vector<Result> Change::results(const WindowDesign& window, int first, const NumberFormat& format) const {
     std::vector<Result> out;
     for (std::size_t i = 0; i < counts.size(); ++i)

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "engine/exercise_window.h"
 #include "engine/single.h"
+#include "engine/trace.h"
+#include "exercises/vectors/vector.h"
 
 namespace ej::vectors {
 
@@ -22,6 +26,14 @@ struct Change {
     // from it and the count of d rises by 1, each result held as a single. The counts
     // are those of that loop, reached without taking its steps one by one.
     void breakDown(Single amount);
+    // The breakdown of every amount of a vector, in subscript order. After each one
+    // `afterCut` receives the desk check's label of its row, "corte del importe k", but
+    // only for the last Trace::kMaxRows amounts: the desk check keeps no more rows, so
+    // the rows of a longer series would be built only to be dropped.
+    void breakDownEach(const Vector& amounts, const std::function<void(std::string)>& afterCut);
+
+    // "resto", then the counts: "billetes de 100" ... "billetes de 2", "monedas de 1".
+    void describe(Variables& v) const;
 
     // The counts, largest denomination first, in the window's boxes numbered on from
     // `first`.

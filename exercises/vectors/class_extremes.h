@@ -7,28 +7,33 @@
 
 namespace ej::vectors {
 
-// A class of elements and the text its box shows when the class is empty.
+// A class of elements, its name in the desk check and the text its box shows when the
+// class is empty. A parity class decides through the working copy of the reduction.
 struct ElementClass {
-    bool (*member)(Single element);
+    bool (*member)(Single element, WorkingCopy& copy);
+    ClassName name;
     std::string emptyText;
 };
 
-inline bool even(Single v) { return isEven(v); }
-inline bool odd(Single v) { return !isEven(v); }
-inline bool notNegative(Single v) { return v >= Single(0.0f); }  // the positive class, 0 included
-inline bool negative(Single v) { return v < Single(0.0f); }
+inline bool even(Single v, WorkingCopy& copy) { return copy.reduce(v); }
+inline bool odd(Single v, WorkingCopy& copy) { return !copy.reduce(v); }
+inline bool notNegative(Single v, WorkingCopy&) { return v >= Single(0.0f); }  // the positive class, 0 included
+inline bool negative(Single v, WorkingCopy&) { return v < Single(0.0f); }
 
 // The extreme of one class, found by scanning the whole vector; its position is the
 // element's subscript.
 template <class E>
-void scan(ClassExtreme<E>& extreme, const Vector& v, const ElementClass& c) {
+void scan(ClassExtreme<E>& extreme, const Vector& v, const ElementClass& c, WorkingCopy& copy) {
     for (Single k = 1.0f; k <= v.last(); k += 1.0f)
-        if (c.member(v[k])) extreme.join(v[k], k);
+        if (c.member(v[k], copy)) extreme.join(v[k], k);
 }
 
 template <class First, class Second>
 struct ClassExtremesState {
     SortedSeries series{24.0f};
+    // Shown by the selection-sort windows; the bubble-sort window's exercise lists none
+    // (its sort's temporary serves), so there it stays out of the desk check.
+    WorkingCopy copy;
     ClassExtreme<First> first;
     ClassExtreme<Second> second;
 };
@@ -50,9 +55,23 @@ public:
 
 private:
     void finish(State& s) override {
-        s.series.sort(how_);
-        scan(s.first, s.series.vector, first_);
-        scan(s.second, s.series.vector, second_);
+        this->sortByPasses(s, how_);
+        scan(s.first, s.series.vector, first_, s.copy);
+        scan(s.second, s.series.vector, second_, s.copy);
+    }
+    // The selection-sort windows list the sort's extreme so far and its subscript last;
+    // the bubble-sort window has no working copy of its own.
+    void describe(const State& s, Variables& v) const override {
+        s.series.describe(v);
+        if (how_.method == Method::Selection) {
+            describeInnerIndex(v, s.series.sorting);
+            s.copy.describe(v);
+        } else {
+            describeSortVariables(v, s.series.sorting, how_);
+        }
+        s.first.describe(v, first_.name);
+        s.second.describe(v, second_.name);
+        if (how_.method == Method::Selection) describeExtremeSoFar(v, s.series.sorting, how_.order);
     }
     std::vector<Result> statistics() const override {
         const auto& d = this->design();

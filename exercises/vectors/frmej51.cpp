@@ -22,6 +22,11 @@ struct State {
     StoredSeries series{15.0f};
     Single sum;
     Single average;
+
+    void describe(Variables& v) const {
+        series.describe(v);
+        v("suma", sum)("promedio", average);
+    }
 };
 
 class Frmej51 final : public VectorWindow<State> {

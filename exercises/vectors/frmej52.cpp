@@ -26,6 +26,11 @@ WindowDesign frmej52Design() {
 struct State {
     StoredSeries series{18.0f};
     ClassTally negative;  // 0 counts as negative
+
+    void describe(Variables& v) const {
+        series.describe(v);
+        negative.describe(v, kNegatives.plural, Kept::CountSumAverage);
+    }
 };
 
 class Frmej52 final : public VectorWindow<State> {

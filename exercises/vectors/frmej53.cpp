@@ -24,7 +24,14 @@ WindowDesign frmej53Design() {
 
 struct State {
     StoredSeries series{18.0f};
+    WorkingCopy copy;
     ClassTally even;
+
+    void describe(Variables& v) const {
+        series.describe(v);
+        copy.describe(v);
+        even.describe(v, kEvens.plural, Kept::CountSumAverage);
+    }
 };
 
 class Frmej53 final : public VectorWindow<State> {
@@ -33,7 +40,7 @@ public:
 
 private:
     void accumulate(State& s, Single element) override {
-        if (isEven(element)) s.even.joinAveraged(element);
+        if (s.copy.reduce(element)) s.even.joinAveraged(element);
     }
     std::vector<Result> statistics() const override {
         std::vector<Result> out;

@@ -25,8 +25,16 @@ WindowDesign frmej54Design() {
 
 struct State {
     StoredSeries series{14.0f};
+    WorkingCopy copy;
     ClassTally odd;  // its count only
     Smallest smallestOdd;
+
+    void describe(Variables& v) const {
+        series.describe(v);
+        copy.describe(v);
+        odd.describe(v, kOdds.plural, Kept::Count);
+        smallestOdd.describe(v, kOdds.singular);
+    }
 };
 
 class Frmej54 final : public VectorWindow<State> {
@@ -36,7 +44,7 @@ public:
 
 private:
     void accumulate(State& s, Single element) override {
-        if (isEven(element)) return;
+        if (s.copy.reduce(element)) return;
         s.odd.join();
         s.smallestOdd.offer(element, s.series.counter, s.odd.first());
     }

@@ -31,6 +31,13 @@ struct State {
     Single average;
     Largest largest;
     Smallest smallest;
+
+    void describe(Variables& v) const {
+        series.describe(v);
+        v("suma", sum)("promedio", average);
+        largest.describe(v);
+        smallest.describe(v);
+    }
 };
 
 class Frmej55 final : public VectorWindow<State> {

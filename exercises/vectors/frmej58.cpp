@@ -38,6 +38,12 @@ struct State {
     StoredSeries series{18.0f};
     Single sum;
     Change change;
+
+    void describe(Variables& v) const {
+        series.describe(v);
+        v("suma", sum);
+        change.describe(v);
+    }
 };
 
 class Frmej58 final : public VectorWindow<State> {
@@ -49,7 +55,8 @@ public:
 private:
     void accumulate(State& s, Single element) override { s.sum += element; }
     void finish(State& s) override {
-        for (Single k = 1.0f; k <= s.series.counter; k += 1.0f) s.change.breakDown(s.series.vector[k]);
+        loopBegins(s);
+        s.change.breakDownEach(s.series.vector, [&](std::string cut) { loopPass(std::move(cut), s); });
     }
     std::vector<Result> statistics() const override {
         std::vector<Result> out{{"txtej5803", text(s.sum)}};

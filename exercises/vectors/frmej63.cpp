@@ -26,7 +26,7 @@ WindowDesign frmej63Design() {
 struct Frmej63 final : ClassExtremes<Largest, Smallest> {
     explicit Frmej63(const NumberFormat& format)
         : ClassExtremes(frmej63Design(), format, {Method::Selection, Order::Ascending},
-                        {even, kNoEven}, {notNegative, kNoPositive}) {}
+                        {even, kEvens, kNoEven}, {notNegative, kPositives, kNoPositive}) {}
 };
 
 const Registered<Frmej63> registered("frmej63");

@@ -26,7 +26,7 @@ WindowDesign frmej64Design() {
 struct Frmej64 final : ClassExtremes<Largest, Smallest> {
     explicit Frmej64(const NumberFormat& format)
         : ClassExtremes(frmej64Design(), format, {Method::Selection, Order::Descending},
-                        {even, kNoEven}, {notNegative, kNoPositive}) {}
+                        {even, kEvens, kNoEven}, {notNegative, kPositives, kNoPositive}) {}
 };
 
 const Registered<Frmej64> registered("frmej64");

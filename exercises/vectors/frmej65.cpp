@@ -26,7 +26,7 @@ WindowDesign frmej65Design() {
 struct Frmej65 final : ClassExtremes<Smallest, Largest> {
     explicit Frmej65(const NumberFormat& format)
         : ClassExtremes(frmej65Design(), format, {Method::Bubble, Order::Descending},
-                        {odd, kNoOdd}, {negative, kNoNegative}) {}
+                        {odd, kOdds, kNoOdd}, {negative, kNegatives, kNoNegative}) {}
 };
 
 const Registered<Frmej65> registered("frmej65");

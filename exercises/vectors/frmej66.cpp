@@ -50,6 +50,13 @@ struct State {
     Change change;
     Vector gross;  // no vector until a number of wages is accepted
     Vector net;
+
+    void describe(Variables& v) const {
+        v("valor", value)("contador", wageCounter)("cantidad de sueldos", wages);
+        v("vector bruto", gross.leadingText(v.format()))("vector neto", net.leadingText(v.format()));
+        v("suma bruta", grossSum)("suma neta", netSum);
+        change.describe(v);
+    }
 };
 
 // "INGRESO CANTIDAD" takes the number of wages and sizes the vectors; "INGRESO
@@ -63,7 +70,7 @@ public:
     }
 
     void clicked(std::string_view button) override {
-        if (button == kQuantityButton) return enterQuantity();
+        if (button == kQuantityButton) return traced(kQuantityBox, [this] { enterQuantity(); });
         quantityMissing_ = false;
         ExerciseWindow::clicked(button);
         if (quantityMissing_) askForQuantity();
@@ -120,7 +127,8 @@ private:
             s.grossSum += s.gross[c];
             s.netSum += s.net[c];
         }
-        for (long i = 1; i <= last; ++i) s.change.breakDown(s.net[static_cast<float>(i)]);
+        loopBegins(s);
+        s.change.breakDownEach(s.net, [&](std::string cut) { loopPass(std::move(cut), s); });
         return Step::complete();
     }
 

@@ -52,7 +52,7 @@ public:
 
 private:
     void finish(State& s) override {
-        s.series.sort(how_);
+        this->sortByPasses(s, how_);
         const Vector& v = s.series.vector;
         for (Single k = 1.0f; k <= v.last(); k += 1.0f) s.sum += v[k];
         s.average = s.sum / v.last();
@@ -64,6 +64,19 @@ private:
             else
                 c.join(v[k]);
         }
+    }
+
+    // The limits stand where the exercise declares them: the lower one before the
+    // class below, the upper one before the class above.
+    void describe(const State& s, Variables& v) const override {
+        const Kept kept = shown_ == Shown::Average ? Kept::CountSumAverage : Kept::CountSum;
+        s.series.describe(v);
+        describeSortVariables(v, s.series.sorting, how_);
+        v("suma", s.sum)("promedio", s.average)("límite inferior", s.limits.lower);
+        s.below.describe(v, "bajo", kept);
+        s.within.describe(v, "dentro", kept);
+        v("límite superior", s.limits.upper);
+        s.above.describe(v, "sobre", kept);
     }
 
     std::vector<Result> statistics() const override {

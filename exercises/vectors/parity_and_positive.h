@@ -15,6 +15,7 @@ enum class Parity { Even, Odd };
 template <int N>
 struct ParityAndPositiveState {
     StoredSeries series{static_cast<float>(N)};
+    WorkingCopy copy;
     ClassTally parity;
     ClassTally positive;
 };
@@ -31,8 +32,14 @@ public:
 
 private:
     void accumulate(State& s, Single element) override {
-        if (isEven(element) == (parity_ == Parity::Even)) s.parity.joinAveraged(element);
+        if (s.copy.reduce(element) == (parity_ == Parity::Even)) s.parity.joinAveraged(element);
         if (element >= Single(0.0f)) s.positive.joinAveraged(element);
+    }
+    void describe(const State& s, Variables& v) const override {
+        s.series.describe(v);
+        s.copy.describe(v);
+        s.parity.describe(v, (parity_ == Parity::Even ? kEvens : kOdds).plural, Kept::CountSumAverage);
+        s.positive.describe(v, kPositives.plural, Kept::CountSumAverage);
     }
     std::vector<Result> statistics() const override {
         const auto& d = this->design();

@@ -17,7 +17,11 @@ public:
         : VectorWindow<SortedVectorState<N>>(std::move(design), format, anyValue), how_(how) {}
 
 private:
-    void finish(SortedVectorState<N>& s) override { s.series.sort(how_); }
+    void finish(SortedVectorState<N>& s) override { this->sortByPasses(s, how_); }
+    void describe(const SortedVectorState<N>& s, Variables& v) const override {
+        s.series.describe(v);
+        describeSortVariables(v, s.series.sorting, how_);
+    }
 
     Sorting how_;
 };

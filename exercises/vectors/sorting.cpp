@@ -9,42 +9,62 @@ bool before(Single a, Single b, Order order) { return order == Order::Ascending 
 
 }  // namespace
 
-void selectionSort(Vector& v, Order order) {
+// The loops run as the exercises' For loops do: each index is left one step past its
+// last value, where a desk check finds it after the pass.
+void selectionSort(Vector& v, Order order, Single& i, SortVariables& w, const AfterPass& afterPass) {
     const Single n = v.last();
-    for (Single i = 1.0f; i <= n - 1.0f; i += 1.0f) {
-        Single extreme = v[i];
-        Single at = i;
-        for (Single j = i + 1.0f; j <= n; j += 1.0f)
-            if (before(v[j], extreme, order)) {
-                extreme = v[j];
-                at = j;
+    for (i = 1.0f; i <= n - 1.0f; i += 1.0f) {
+        for (w.j = i; w.j <= n; w.j += 1.0f)
+            if (w.j == i || before(v[w.j], w.extreme, order)) {
+                w.extreme = v[w.j];
+                w.at = w.j;
             }
-        v[at] = v[i];
-        v[i] = extreme;
+        v[w.at] = v[i];
+        v[i] = w.extreme;
+        if (afterPass) afterPass();
     }
 }
 
-void bubbleSort(Vector& v, Order order, Single& swapFlag) {
+void bubbleSort(Vector& v, Order order, Single& i, SortVariables& w, const AfterPass& afterPass) {
     const Single n = v.last();
-    while (swapFlag != Single(0.0f)) {
-        swapFlag = 0.0f;
-        for (Single i = 1.0f; i <= n - 1.0f; i += 1.0f) {
-            const Single j = i + 1.0f;
-            if (before(v[j], v[i], order)) {
-                const Single temporary = v[i];
-                v[i] = v[j];
-                v[j] = temporary;
-                swapFlag = 1.0f;
+    while (w.swapFlag != Single(0.0f)) {
+        w.swapFlag = 0.0f;
+        for (i = 1.0f; i <= n - 1.0f; i += 1.0f) {
+            w.j = i + 1.0f;
+            if (before(v[w.j], v[i], order)) {
+                w.temporary = v[i];
+                v[i] = v[w.j];
+                v[w.j] = w.temporary;
+                w.swapFlag = 1.0f;
             }
         }
+        if (afterPass) afterPass();
     }
 }
 
-void sort(Vector& v, Sorting how, Single& swapFlag) {
+void sort(Vector& v, Sorting how, Single& i, SortVariables& w, const AfterPass& afterPass) {
     if (how.method == Method::Selection)
-        selectionSort(v, how.order);
+        selectionSort(v, how.order, i, w, afterPass);
     else
-        bubbleSort(v, how.order, swapFlag);
+        bubbleSort(v, how.order, i, w, afterPass);
+}
+
+void describeInnerIndex(Variables& v, const SortVariables& w) { v("j", w.j); }
+
+void describeExtremeSoFar(Variables& v, const SortVariables& w, Order order) {
+    if (order == Order::Ascending)
+        v("menor", w.extreme)("posición del menor", w.at);
+    else
+        v("mayor", w.extreme)("posición del mayor", w.at);
+}
+
+void describeSortVariables(Variables& v, const SortVariables& w, Sorting how) {
+    if (how.method == Method::Bubble) {
+        v("bandera", w.swapFlag)("j", w.j)("auxiliar", w.temporary);
+        return;
+    }
+    describeInnerIndex(v, w);
+    describeExtremeSoFar(v, w, how.order);
 }
 
 }  // namespace ej::vectors

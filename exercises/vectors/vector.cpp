@@ -1,5 +1,6 @@
 #include "exercises/vectors/vector.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/conversions.h"
@@ -29,6 +30,13 @@ std::string Vector::text(const NumberFormat& format) const {
     std::string out;
     for (Single k = 1.0f; k <= last_; k += 1.0f) out += " " + singleText((*this)[k].value(), format);
     return out;
+}
+
+std::string Vector::leadingText(const NumberFormat& format) const {
+    const Single shown = std::min(last_, Single(static_cast<float>(kLeadingElements)));
+    std::string out;
+    for (Single k = 1.0f; k <= shown; k += 1.0f) out += " " + singleText((*this)[k].value(), format);
+    return last_ > shown ? out + " …" : out;
 }
 
 }  // namespace ej::vectors

@@ -29,6 +29,12 @@ public:
     // preceded by one blank.
     std::string text(const NumberFormat& format) const;
 
+    // The vector text of at most the first kLeadingElements elements, followed by " …"
+    // when there are more: what a desk-check row shows of a vector, which a window can
+    // size from a typed count, so that no row grows with it.
+    static constexpr int kLeadingElements = 100;
+    std::string leadingText(const NumberFormat& format) const;
+
 private:
     std::size_t subscript(Single k) const;
 

@@ -29,15 +29,21 @@ struct StoredSeries {
     }
     Single latest() const { return vector[counter]; }
     bool full() const { return counter == vector.last(); }
+
+    void describe(Variables& v) const {
+        v("valor", value)("contador", counter)("vector", vector.leadingText(v.format()));
+    }
 };
 
-// A stored series that its window sorts once it is full, with the swap flag of the
-// bubble sort, which activation sets to 1.
+// A stored series that its window sorts once it is full, with the variables of the
+// sort; the series counter serves as its outer index.
 struct SortedSeries : StoredSeries {
     using StoredSeries::StoredSeries;
-    Single swapFlag = 1.0f;
+    SortVariables sorting;  // activation sets the swap flag back to 1
 
-    void sort(Sorting how) { vectors::sort(vector, how, swapFlag); }
+    void sort(Sorting how, const AfterPass& afterPass = {}) {
+        vectors::sort(vector, how, counter, sorting, afterPass);
+    }
 };
 
 // The name of box kk of a window: txtejNNkk.
@@ -69,6 +75,14 @@ protected:
     virtual void finish(State&) {}
     // The results written after the vector text, in writing order.
     virtual std::vector<Result> statistics() const { return {}; }
+
+    // Sorts the series; the desk check shows the state as the sort begins, then a row
+    // per pass with the vector after it: "pasada 1", "pasada 2"...
+    void sortByPasses(State& s, Sorting how) {
+        this->loopBegins(s);
+        int pass = 0;
+        s.series.sort(how, [&] { this->loopPass("pasada " + std::to_string(++pass), s); });
+    }
 
     // A class's count, sum and average boxes, or its empty-class text in all three.
     void addTally(std::vector<Result>& out, const ClassTally& t, const std::string& emptyText,

@@ -10,6 +10,7 @@
 namespace ej::testing {
 namespace {
 
+using vectors::Method;
 using vectors::Order;
 using vectors::Vector;
 
@@ -29,15 +30,11 @@ std::vector<std::string> elements(const Vector& v) {
     return out;
 }
 
-enum class Method { Selection, Bubble };
-
 std::vector<std::string> sorted(Method method, Order order, const std::vector<float>& values) {
     Vector v = vectorOf(values);
-    Single flag = 1.0f;
-    if (method == Method::Selection)
-        vectors::selectionSort(v, order);
-    else
-        vectors::bubbleSort(v, order, flag);
+    Single i;
+    vectors::SortVariables w;
+    vectors::sort(v, {method, order}, i, w);
     return elements(v);
 }
 
@@ -76,13 +73,15 @@ TEST(Sorting, BubbleNeverExchangesEqualNeighbours) {
 
 TEST(Sorting, BubbleRunsWhileTheSwapFlagIsSetAndLeavesItClear) {
     Vector v = vectorOf({3, 2, 1});
-    Single flag = 0.0f;
-    vectors::bubbleSort(v, Order::Ascending, flag);
+    Single i;
+    vectors::SortVariables w;
+    w.swapFlag = 0.0f;
+    vectors::bubbleSort(v, Order::Ascending, i, w);
     EXPECT_EQ(elements(v), (std::vector<std::string>{"3", "2", "1"})) << "no pass without the flag";
-    flag = 1.0f;
-    vectors::bubbleSort(v, Order::Ascending, flag);
+    w.swapFlag = 1.0f;
+    vectors::bubbleSort(v, Order::Ascending, i, w);
     EXPECT_EQ(elements(v), (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(flag, Single(0.0f));
+    EXPECT_EQ(w.swapFlag, Single(0.0f));
 }
 
 TEST(SortedVectorWindows, ShowTheVectorSorted) {

@@ -1,0 +1,75 @@
+// Exercises 51 to 69 in the desk check: what a window lists, a row per pass of a sort
+// and per amount broken into notes and coins, the number of wages of exercise 66.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "tests/unit/trace_columns.h"
+#include "tests/unit/vectors/vector_test_support.h"
+
+namespace ej::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+TEST(VectorTrace, EachWindowListsItsVariablesInItsExercisesOrder) {
+    const Texts stored = Trace::kFixedHeaders + Texts{"valor", "contador", "vector"};
+    const std::pair<const char*, Texts> table[] = {
+        {"frmej64", stored + Texts{"j", "copia de trabajo", "cantidad pares", "mayor par", "cantidad positivos",
+                                   "menor positivo", "mayor", "posición del mayor"}},
+        {"frmej66", Trace::kFixedHeaders + Texts{"valor", "contador", "cantidad de sueldos", "vector bruto",
+                                                 "vector neto", "suma bruta", "suma neta", "resto", "billetes de 100",
+                                                 "billetes de 50", "billetes de 20", "billetes de 10", "billetes de 5",
+                                                 "billetes de 2", "monedas de 1"}},
+        {"frmej69", stored + Texts{"bandera", "j", "auxiliar", "suma", "promedio", "límite inferior", "cantidad bajo",
+                                   "suma bajo", "promedio bajo", "cantidad dentro", "suma dentro", "promedio dentro",
+                                   "límite superior", "cantidad sobre", "suma sobre", "promedio sobre"}},
+    };
+    for (const auto& [window, headers] : table) EXPECT_EQ(Opened(window).window().trace().headers(), headers) << window;
+}
+
+TEST(VectorTrace, ASortAddsARowPerPassAfterTheCompletingPress) {
+    // The window, its series, its passes and the vector after the first one.
+    const std::tuple<const char*, Texts, std::size_t, Texts> cases[] = {
+        {"frmej60", counting(1, 13), 12, counting(13, 13) + counting(2, 12) + counting(1, 1)},  // one per i
+        {"frmej62", counting(1, 33), 33, counting(2, 33) + counting(1, 1)},  // until one exchanges nothing
+    };
+    for (const auto& [window, entries, passes, firstPass] : cases) {
+        Opened w(window);
+        const Texts vectors = column(w.enterAll(entries), "vector", passes + 1);
+        Texts labels{"serie completa"};
+        for (std::size_t k = 1; k <= passes; ++k) labels.push_back("pasada " + std::to_string(k));
+        EXPECT_EQ(column(w, "Resultado", passes + 1), labels) << window;
+        EXPECT_EQ(vectors[0], vectorText(entries)) << window << ": the completing press shows it unsorted";
+        EXPECT_EQ(vectors[1], vectorText(firstPass)) << window;
+        EXPECT_EQ(vectors.back(), w.text("txtej" + std::string(window).substr(5) + "02")) << window;
+    }
+}
+
+TEST(VectorTrace, TheBreakdownAddsARowPerAmountWithTheCountsSoFar) {
+    Opened w("frmej58");
+    w.enterAll({"388", "150", "150"}).enterAll(times(15, "0"));
+    Texts labels{"serie completa"};
+    for (int k = 1; k <= 18; ++k) labels.push_back("corte del importe " + std::to_string(k));
+    EXPECT_EQ(column(w, "Resultado", 19), labels);
+    // As the loop begins, then after each amount: 388, 150, 150, then the zeros.
+    EXPECT_EQ(column(w, "billetes de 100", 19), (Texts{"0", "3", "4"} + times(16, "5")));
+    EXPECT_EQ(column(w, "billetes de 50", 19), (Texts{"0", "1", "2"} + times(16, "3")));
+    EXPECT_EQ(column(w, "monedas de 1", 19), Texts{"0"} + times(18, "1"));
+}
+
+// A count of wages sizes the vectors; a row shows only their first hundred elements.
+TEST(VectorTrace, TheNumberOfWagesIsAnEventWithTheTextOfItsOwnBox) {
+    Opened w("frmej66");
+    for (const char* typed : {"2.5", "10000000"}) {
+        w.view().setText("txtej6601", typed);
+        w.click("cmdej6601");
+    }
+    w.enter("1000");
+    EXPECT_EQ(column(w, "Ingresado"), (Texts{"", "2.5", "10000000", "1000"}));
+    EXPECT_EQ(column(w, "Resultado"), (Texts{"reinicio", "El valor 2.5 no es lo pedido", "aceptado", "aceptado"}));
+    EXPECT_EQ(column(w, "vector bruto", 1), Texts{" 1000" + vectorText(times(99, "0")) + " …"});
+}
+
+}  // namespace
+}  // namespace ej::testing
