@@ -63,6 +63,12 @@ void ExerciseWindow::traced(const std::string& box, const std::function<void()>&
         variables(after);
     trace_.record(typed, outcome(view().text(messageLabel_), after), after);
     for (auto& [label, state] : passes_) trace_.record("", std::move(label), state);
+    // What the completion does after its loop (sums, limits, classes) gets a last row.
+    if (pressState_) {
+        Variables closing(format_);
+        variables(closing);
+        if (trace_.differs(closing)) trace_.record("", "cálculo final", closing);
+    }
     pressState_.reset();
     passes_.clear();
 }

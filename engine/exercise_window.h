@@ -87,7 +87,8 @@ protected:
     // the rows of a completion loop follow it.
     void traced(const std::string& box, const std::function<void()>& press);
     // A completion loop a student traces by hand: the press's own row shows the state
-    // as the loop begins, and each pass adds a row after it.
+    // as the loop begins, each pass adds a row after it, and what the completion does
+    // after the loop shows in a last row.
     void loopBegins(Variables state) { pressState_.emplace(std::move(state)); }
     void loopPass(std::string label, Variables state) { passes_.emplace_back(std::move(label), std::move(state)); }
 

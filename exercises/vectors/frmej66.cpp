@@ -53,9 +53,9 @@ struct State {
 
     void describe(Variables& v) const {
         v("valor", value)("contador", wageCounter)("cantidad de sueldos", wages);
-        v("vector bruto", gross.leadingText(v.format()))("vector neto", net.leadingText(v.format()));
         v("suma bruta", grossSum)("suma neta", netSum);
         change.describe(v);
+        v("vector bruto", gross.leadingText(v.format()))("vector neto", net.leadingText(v.format()));
     }
 };
 
