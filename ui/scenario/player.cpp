@@ -68,11 +68,13 @@ public:
         if (c.verb == "expect" && w[1] == "active") return same(w[0] + " active " + w[2], w[0] + " active " + yesNo(isActive(form)));
         if (c.verb == "expect" && w[1] == "caption") return same(quote(qs(w[2])), quote(form->windowTitle()));
         if (c.verb == "key") return key(form, w[0], w[1]);
+        if (c.verb == "expect" && w[1] == "texts") return expectTexts(form, w);
 
         QWidget* control = form->control(qs(w[1]));
         if (!control) return Failure{"control " + w[1] + " in " + w[0], "none"};
         if (c.verb == "press") return press(form, control);
         if (c.verb == "type") return type(form, control, w[2]);
+        if (c.verb == "enter") return enter(form, control, w);
         return expect(form, control, w);
     }
 
@@ -148,6 +150,25 @@ private:
         QWidget* target = form->focusWidget() ? form->focusWidget() : form;
         QTest::keyClick(target, k);
         return settle();
+    }
+
+    // Each text typed into the box, then Enter, as `type` and `key Enter` do.
+    std::optional<Failure> enter(ui::FormWidget* form, QWidget* control, const std::vector<std::string>& w) {
+        for (std::size_t i = 2; i < w.size(); ++i) {
+            if (auto failure = type(form, control, w[i])) return failure;
+            if (auto failure = key(form, w[0], "Enter")) return failure;
+        }
+        return std::nullopt;
+    }
+
+    // Several text expectations; the first that differs is the failure.
+    std::optional<Failure> expectTexts(ui::FormWidget* form, const std::vector<std::string>& w) {
+        for (std::size_t i = 2; i + 1 < w.size(); i += 2) {
+            QWidget* control = form->control(qs(w[i]));
+            if (!control) return Failure{"control " + w[i] + " in " + w[0], "none"};
+            if (auto failure = expect(form, control, {w[0], w[i], "text", w[i + 1]})) return failure;
+        }
+        return std::nullopt;
     }
 
     std::optional<Failure> expect(ui::FormWidget* form, QWidget* control, const std::vector<std::string>& w) {

@@ -1,5 +1,5 @@
 // The bounded series every window from 36 to 50 reads: the end mark, the two bounds,
-// the refusals and their wording, the reset on activation.
+// the refusals and their wording.
 #include <gtest/gtest.h>
 
 #include "tests/unit/harness.h"
@@ -82,25 +82,6 @@ TEST(BoundedSeries, EachWindowWordsItsRefusals) {
     }
 }
 
-TEST(BoundedSeries, AnActivationSendsTheSeriesBackToShort) {
-    Opened w("frmej36");
-    w.enterAll(times(20, "7")).reactivate().enter("0");
-    EXPECT_EQ(w.message(), kBelowMinimum);
-    w.enterAll(times(16, "1")).enter("0");
-    EXPECT_EQ(w.text("txtej3602"), "16");
-    EXPECT_EQ(w.text("txtej3603"), "16");
-}
-
-TEST(BoundedSeries, ADoneWindowTakesNothingMore) {
-    Opened w("frmej36");
-    w.enterAll(times(16, "1")).enter("0");
-    // The window is locked; a press that reached it anyway changes no result.
-    w.enterAll({"5", "0"});
-    EXPECT_EQ(w.text("txtej3602"), "16");
-    EXPECT_EQ(w.text("txtej3603"), "16");
-    EXPECT_EQ(w.view().defaultButton, "cmdej3602");
-}
-
 TEST(BoundedSeries, AnOverflowingSumIsRefusedAndChangesNothing) {
     Opened w("frmej36");
     w.enterAll({"3e38", "3e38"});
@@ -124,35 +105,6 @@ TEST(BoundedSeries, AValueIsJudgedAsASingle) {
     EXPECT_EQ(w.text("txtej4202"), "3");
     EXPECT_EQ(w.text("txtej4203"), "3,677722E+07");
     EXPECT_EQ(w.text("txtej4204"), "6");
-}
-
-TEST(Frmej36, CountSumAndRunningAverage) {
-    struct Row {
-        std::vector<std::string> values;
-        std::string count, sum, average;
-    };
-    const Row rows[] = {
-        {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16"}, "16", "136", "8,5"},
-        {{"1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "2"}, "16", "17", "1,0625"},
-        {{"-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-3", "-4"},
-         "17", "-52", "-3,058824"},
-    };
-    for (const Row& r : rows) {
-        Opened w("frmej36");
-        w.enterAll(r.values).enter("0");
-        EXPECT_EQ(w.text("txtej3602"), r.count);
-        EXPECT_EQ(w.text("txtej3603"), r.sum);
-        EXPECT_EQ(w.text("txtej3604"), r.average);
-    }
-}
-
-TEST(Frmej36, TheLongestSeriesCountsTwentyFour) {
-    Opened w("frmej36");
-    w.enterAll(times(24, "1")).enterAll({"9", "0"});
-    EXPECT_EQ(w.text("txtej3602"), "24");
-    EXPECT_EQ(w.text("txtej3603"), "24") << "the refused 9 took no part";
-    EXPECT_FALSE(w.view().enabled("txtej3601"));
-    EXPECT_FALSE(w.view().enabled("cmdej3601"));
 }
 
 }  // namespace

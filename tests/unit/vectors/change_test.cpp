@@ -6,7 +6,6 @@
 
 #include "exercises/vectors/change.h"
 #include "tests/unit/harness.h"
-#include "tests/unit/vectors/vector_test_support.h"
 
 namespace ej::testing {
 namespace {
@@ -81,22 +80,6 @@ TEST(NetAmount, DeductsSeventeenPercentAndRoundsTheCentsUp) {
     const std::vector<std::pair<float, float>> table{
         {1000, 830}, {1001, 831}, {12.05f, 10}, {1, 1}, {0.01f, 0}, {100, 83}, {1.21f, 1}, {1.22f, 2}};
     for (const auto& [gross, net] : table) EXPECT_EQ(vectors::netAmount(gross), Single(net)) << gross;
-}
-
-// Exercise 58.
-
-TEST(Frmej58, RefusesWithOneMessageAndTotalsTheCounts) {
-    Opened w("frmej58");
-    for (const char* refused : {"12.5", "-3", "abc", "", "3e9"}) {
-        w.enter(refused);
-        EXPECT_EQ(w.message(), "El valor " + std::string(refused) + " no es lo pedido");
-    }
-    w.enterAll({"388", "150", "150"}).enterAll(times(15, "0"));
-    EXPECT_EQ(w.text("txtej5802"), " 388 150 150" + vectorText(times(15, "0")));
-    EXPECT_EQ(w.text("txtej5803"), "688");
-    const std::vector<std::string> counts{"5", "3", "1", "1", "1", "1", "1"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(w.text("txtej58" + std::string(i < 6 ? "0" : "") + std::to_string(i + 4)), counts[i]);
-    EXPECT_EQ(w.view().defaultButton, "cmdej5802");
 }
 
 TEST(Frmej58, ALargeAmountIsBrokenDownWithoutHanging) {
