@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <clocale>
 #include <cmath>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "engine/single.h"
@@ -22,12 +20,6 @@ const NumberFormat kSameSeparators{",", ","};
 const NumberFormat kNoGrouping{",", ""};
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-std::string withPoint(std::string text, const NumberFormat& format) {
-    if (const auto at = text.find(format.decimal); at != std::string::npos)
-        text.replace(at, format.decimal.size(), ".");
-    return text;
-}
 
 struct NumericRow {
     const NumberFormat& format;
@@ -177,43 +169,6 @@ TEST(IntegerText, PlainDigits) {
         {0, "0"}, {-3, "-3"}, {1000, "1000"}, {32767, "32767"}, {-32768, "-32768"},
     };
     for (const auto& [value, text] : rows) EXPECT_EQ(integerText(value), text);
-}
-
-// The power of ten of the leading digit, with log10's rounding put right.
-int decimalExponent(double a) {
-    int e = static_cast<int>(std::floor(std::log10(a)));
-    if (std::pow(10.0, e) > a) --e;
-    if (std::pow(10.0, e + 1) <= a) ++e;
-    return e;
-}
-
-int significantDigits(const std::string& text) {
-    const std::string mantissa = text.substr(0, text.find('E'));
-    int count = 0;
-    bool leading = true;
-    for (char c : mantissa) {
-        if (c < '0' || c > '9' || (leading && c == '0')) continue;
-        leading = false;
-        ++count;
-    }
-    return count;
-}
-
-TEST(SingleText, ReadsBackWithinHalfAUnitOfTheSeventhDigit) {
-    std::mt19937 bits(20240611);
-    for (int i = 0; i < 4000; ++i) {
-        const float x = std::bit_cast<float>(static_cast<std::uint32_t>(bits()));
-        if (!std::isfinite(x) || x == 0.0f) continue;
-        const double exact = x;
-        const double halfUnit = 0.5 * std::pow(10.0, decimalExponent(std::fabs(exact)) - 6);
-        for (const NumberFormat& format : {kComma, kPoint, kArabic}) {
-            const std::string text = singleText(x, format);
-            SCOPED_TRACE(text);
-            EXPECT_TRUE(isNumeric(text, format));
-            EXPECT_LE(significantDigits(text), 7);
-            EXPECT_LE(std::fabs(readValue(withPoint(text, format)) - exact), halfUnit * (1 + 1e-9));
-        }
-    }
 }
 
 }  // namespace
