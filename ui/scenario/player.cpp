@@ -52,6 +52,7 @@ public:
             QWindowSystemInterface::handleWindowActivated(nullptr);
             return settle();
         }
+        if (c.verb == "enter") return enter(c);
         if (c.verb == "expect" && w[0] == "program") {
             const std::string state = desktop_.ended() ? "ended" : "running";
             return same("program " + w[1], "program " + state);
@@ -74,7 +75,6 @@ public:
         if (!control) return Failure{"control " + w[1] + " in " + w[0], "none"};
         if (c.verb == "press") return press(form, control);
         if (c.verb == "type") return type(form, control, w[2]);
-        if (c.verb == "enter") return enter(form, control, w);
         return expect(form, control, w);
     }
 
@@ -152,11 +152,12 @@ private:
         return settle();
     }
 
-    // Each text typed into the box, then Enter, as `type` and `key Enter` do.
-    std::optional<Failure> enter(ui::FormWidget* form, QWidget* control, const std::vector<std::string>& w) {
-        for (std::size_t i = 2; i < w.size(); ++i) {
-            if (auto failure = type(form, control, w[i])) return failure;
-            if (auto failure = key(form, w[0], "Enter")) return failure;
+    // Each text in turn as a `type` command followed by a `key Enter` one.
+    std::optional<Failure> enter(const Command& c) {
+        for (std::size_t i = 2; i < c.words.size(); ++i) {
+            if (auto failure = run({c.line, "type", {c.words[0], c.words[1], c.words[i]}, {false, false, true}}))
+                return failure;
+            if (auto failure = run({c.line, "key", {c.words[0], "Enter"}, {false, false}})) return failure;
         }
         return std::nullopt;
     }
