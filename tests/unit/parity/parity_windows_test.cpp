@@ -88,9 +88,11 @@ TEST(ParityDesigns, CaptionsKeepTheirOddities) {
     EXPECT_EQ(Opened("frmej35").window().design().find("lblej3503"), nullptr);
     // Only the two negative averages' captions are left-aligned.
     std::vector<std::string> left;
-    for (const char* window : {"frmej19", "frmej27", "frmej33", "frmej34", "frmej35"})
-        for (const auto& c : Opened(window).window().design().controls)
+    for (const char* window : {"frmej19", "frmej27", "frmej33", "frmej34", "frmej35"}) {
+        const Opened w(window);
+        for (const auto& c : w.window().design().controls)
             if (c.align == Align::Left) left.push_back(c.name);
+    }
     EXPECT_EQ(left, (std::vector<std::string>{"lblej3408", "lblej3508"}));
 }
 
