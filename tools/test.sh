@@ -15,3 +15,4 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang
   -DEJ_CORE_ONLY=ON -DEJ_SANITIZE=ON -DEJ_FUZZ=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure)
+bash tools/test-share.sh

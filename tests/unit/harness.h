@@ -17,7 +17,10 @@ public:
     explicit FakeView(const WindowDesign& design);
 
     std::string text(std::string_view control) const override { return at(control).text; }
-    void setText(std::string_view control, std::string_view text) override { at(control).text = text; }
+    void setText(std::string_view control, std::string_view text) override {
+        at(control).text = text;
+        written.emplace_back(control);
+    }
     void setEnabled(std::string_view control, bool enabled) override { at(control).enabled = enabled; }
     void setDefault(std::string_view button) override { defaultButton = button; }
     void focus(std::string_view control) override { focused = control; }
@@ -25,6 +28,7 @@ public:
 
     bool enabled(std::string_view control) const { return at(control).enabled; }
 
+    std::vector<std::string> written;  // the controls written, in order
     std::string defaultButton;
     std::string focused;
     bool closed = false;

@@ -52,6 +52,7 @@ public:
             QWindowSystemInterface::handleWindowActivated(nullptr);
             return settle();
         }
+        if (c.verb == "enter") return enter(c);
         if (c.verb == "expect" && w[0] == "program") {
             const std::string state = desktop_.ended() ? "ended" : "running";
             return same("program " + w[1], "program " + state);
@@ -68,6 +69,7 @@ public:
         if (c.verb == "expect" && w[1] == "active") return same(w[0] + " active " + w[2], w[0] + " active " + yesNo(isActive(form)));
         if (c.verb == "expect" && w[1] == "caption") return same(quote(qs(w[2])), quote(form->windowTitle()));
         if (c.verb == "key") return key(form, w[0], w[1]);
+        if (c.verb == "expect" && w[1] == "texts") return expectTexts(form, w);
 
         QWidget* control = form->control(qs(w[1]));
         if (!control) return Failure{"control " + w[1] + " in " + w[0], "none"};
@@ -153,6 +155,26 @@ private:
         QWidget* target = form->focusWidget() ? form->focusWidget() : form;
         QTest::keyClick(target, k);
         return settle();
+    }
+
+    // Each text in turn as a `type` command followed by a `key Enter` one.
+    std::optional<Failure> enter(const Command& c) {
+        for (std::size_t i = 2; i < c.words.size(); ++i) {
+            if (auto failure = run({c.line, "type", {c.words[0], c.words[1], c.words[i]}, {false, false, true}}))
+                return failure;
+            if (auto failure = run({c.line, "key", {c.words[0], "Enter"}, {false, false}})) return failure;
+        }
+        return std::nullopt;
+    }
+
+    // Several text expectations; the first that differs is the failure.
+    std::optional<Failure> expectTexts(ui::FormWidget* form, const std::vector<std::string>& w) {
+        for (std::size_t i = 2; i + 1 < w.size(); i += 2) {
+            QWidget* control = form->control(qs(w[i]));
+            if (!control) return Failure{"control " + w[i] + " in " + w[0], "none"};
+            if (auto failure = expect(form, control, {w[0], w[i], "text", w[i + 1]})) return failure;
+        }
+        return std::nullopt;
     }
 
     std::optional<Failure> expect(ui::FormWidget* form, QWidget* control, const std::vector<std::string>& w) {

@@ -66,6 +66,11 @@ std::string check(const Command& c) {
     if (c.verb == "press") return n == 2 && window(0) && control(1) ? "" : "press WINDOW CONTROL";
     if (c.verb == "type") return n == 3 && window(0) && control(1) && text(2) ? "" : "type WINDOW CONTROL TEXT";
     if (c.verb == "key" && n == 2 && plain(1) && isZoomKey(w[1])) return window(0) ? "" : "key WINDOW KEY";
+    if (c.verb == "enter") {
+        bool texts = n >= 3;
+        for (std::size_t i = 2; i < n; ++i) texts = texts && text(i);
+        return texts && window(0) && control(1) ? "" : "enter WINDOW CONTROL TEXT...";
+    }
     if (c.verb == "key")
         return n == 2 && window(0) && plain(1) &&
                        (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape")
@@ -79,6 +84,11 @@ std::string check(const Command& c) {
         if (!window(0)) return "expect WINDOW ...";
         if (n == 3 && plain(1) && (w[1] == "open" || w[1] == "active")) return isYesNo(w[2]) ? "" : "yes or no";
         if (n == 3 && plain(1) && w[1] == "caption") return text(2) ? "" : "expect WINDOW caption TEXT";
+        if (n >= 2 && plain(1) && w[1] == "texts") {
+            bool pairs = n >= 4 && n % 2 == 0;
+            for (std::size_t i = 2; pairs && i < n; i += 2) pairs = control(i) && text(i + 1);
+            return pairs ? "" : "expect WINDOW texts CONTROL TEXT...";
+        }
         if (n == 4 && control(1) && plain(2)) {
             if (w[2] == "text") return text(3) ? "" : "expect WINDOW CONTROL text TEXT";
             if (w[2] == "enabled" || w[2] == "default" || w[2] == "focus") return plain(3) && isYesNo(w[3]) ? "" : "yes or no";

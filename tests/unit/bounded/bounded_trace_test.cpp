@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/unit/trace_columns.h"
-#include "tests/unit/vectors/vector_test_support.h"
 
 namespace ej::testing {
 namespace {

@@ -6,7 +6,6 @@
 
 #include "exercises/vectors/change.h"
 #include "tests/unit/harness.h"
-#include "tests/unit/vectors/vector_test_support.h"
 
 namespace ej::testing {
 namespace {
@@ -83,22 +82,6 @@ TEST(NetAmount, DeductsSeventeenPercentAndRoundsTheCentsUp) {
     for (const auto& [gross, net] : table) EXPECT_EQ(vectors::netAmount(gross), Single(net)) << gross;
 }
 
-// Exercise 58.
-
-TEST(Frmej58, RefusesWithOneMessageAndTotalsTheCounts) {
-    Opened w("frmej58");
-    for (const char* refused : {"12.5", "-3", "abc", "", "3e9"}) {
-        w.enter(refused);
-        EXPECT_EQ(w.message(), "El valor " + std::string(refused) + " no es lo pedido");
-    }
-    w.enterAll({"388", "150", "150"}).enterAll(times(15, "0"));
-    EXPECT_EQ(w.text("txtej5802"), " 388 150 150" + vectorText(times(15, "0")));
-    EXPECT_EQ(w.text("txtej5803"), "688");
-    const std::vector<std::string> counts{"5", "3", "1", "1", "1", "1", "1"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(w.text("txtej58" + std::string(i < 6 ? "0" : "") + std::to_string(i + 4)), counts[i]);
-    EXPECT_EQ(w.view().defaultButton, "cmdej5802");
-}
-
 TEST(Frmej58, ALargeAmountIsBrokenDownWithoutHanging) {
     Opened w("frmej58");
     w.enter("2147483648").enterAll(times(17, "0"));
@@ -127,70 +110,38 @@ protected:
     Opened w{"frmej66"};
 };
 
-TEST_F(Frmej66, TakesTheNumberOfWagesThenTheAmounts) {
-    EXPECT_EQ(w.view().defaultButton, "cmdej6601");
+// Its states: the number of wages, then the amounts, then done; the breakdown of a
+// series is in its scenario.
+TEST_F(Frmej66, TakesTheNumberOfWagesThenTheAmountsThenLocks) {
     quantity("2");
     EXPECT_EQ(w.text("txtej6601"), "2") << "the number stays";
-    EXPECT_FALSE(enabled("txtej6601"));
-    EXPECT_FALSE(enabled("cmdej6601"));
+    EXPECT_FALSE(enabled("txtej6601") || enabled("cmdej6601"));
     EXPECT_EQ(w.view().focused, "txtej6602");
     EXPECT_EQ(w.view().defaultButton, "cmdej6602");
-    amount("1000");
-    EXPECT_EQ(w.text("txtej6602"), "");
-    amount("1001");
-    EXPECT_EQ(w.text("txtej6603"), " 1000 1001");
-    EXPECT_EQ(w.text("txtej6604"), "2001");
-    EXPECT_EQ(w.text("txtej6605"), "1661");
-    const std::vector<std::string> counts{"16", "0", "2", "2", "0", "0", "1"};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(w.text("txtej66" + std::string(i < 4 ? "0" : "") + std::to_string(i + 6)), counts[i]);
+    amounts({"1000", "1001"});
     EXPECT_EQ(w.text("txtej6602"), "1001");
-    EXPECT_FALSE(enabled("txtej6602"));
-    EXPECT_FALSE(enabled("cmdej6602"));
+    EXPECT_FALSE(enabled("txtej6602") || enabled("cmdej6602"));
     EXPECT_EQ(w.view().defaultButton, "cmdej6603");
-    w.click("cmdej6603");
-    EXPECT_TRUE(w.view().closed);
-}
-
-TEST_F(Frmej66, RoundsEachNetAmountUpToAWholeUnit) {
-    quantity("5");
-    amounts({"1000", "1001", "12.05", "1", "0.01"});
-    EXPECT_EQ(w.text("txtej6603"), " 1000 1001 12,05 1 0,01");
-    EXPECT_EQ(w.text("txtej6605"), "1672");
 }
 
 TEST_F(Frmej66, RefusesNumbersAndAmountsThatAreNotAskedFor) {
     for (const char* refused : {"2.5", "-1", "0", "1e39"}) {
         quantity(refused);
         EXPECT_EQ(w.message(), "El valor " + std::string(refused) + " no es lo pedido");
-        EXPECT_EQ(w.text("txtej6601"), "");
     }
-    quantity("abc");
-    EXPECT_EQ(w.message(), "El valor abc no es numérico");
-    quantity("1");
-    for (const char* refused : {"0", "-5", "3e9"}) {
-        amount(refused);
-        EXPECT_EQ(w.message(), "El valor " + std::string(refused) + " no es lo pedido");
-    }
-    amount("");
-    EXPECT_EQ(w.message(), "El valor  no es numérico");
-    amount("100");
-    EXPECT_EQ(w.text("txtej6605"), "83");
-}
-
-TEST_F(Frmej66, AnAmountBeforeAnyNumberAsksForTheNumber) {
     amount("");
     EXPECT_EQ(w.message(), "El valor  no es numérico") << "the numeric test comes first";
     amount("0");
     EXPECT_EQ(w.message(), "El valor 0 no es lo pedido");
-    amount("100");
-    EXPECT_EQ(w.message(), "Debe ingresar la cantidad de sueldos");
-    EXPECT_EQ(w.text("txtej6602"), "");
-    EXPECT_EQ(w.view().focused, "txtej6601");
-    EXPECT_EQ(w.view().defaultButton, "cmdej6601");
-    quantity("1");
-    amount("100");
-    EXPECT_EQ(w.text("txtej6603"), " 100");
+    quantity("5");
+    for (const char* refused : {"0", "-5", "3e9", "3e38"}) {
+        amount(refused);
+        EXPECT_EQ(w.message(), "El valor " + std::string(refused) + " no es lo pedido");
+    }
+    // 12,05 pays 10 (10,0015); from 2^31 + 256 up a net amount could not be broken down.
+    amounts({"1000", "1001", "12.05", "0.01", "2.5e9"});
+    EXPECT_EQ(w.text("txtej6603"), " 1000 1001 12,05 0,01 2,5E+09");
+    EXPECT_EQ(w.text("txtej6605"), "2,075002E+09");
 }
 
 TEST_F(Frmej66, AResetWhileEnteringAmountsSendsBackToTheNumber) {
@@ -199,26 +150,12 @@ TEST_F(Frmej66, AResetWhileEnteringAmountsSendsBackToTheNumber) {
     w.reactivate();
     amount("700");
     EXPECT_EQ(w.message(), "Debe ingresar la cantidad de sueldos");
-    EXPECT_TRUE(enabled("txtej6601"));
-    EXPECT_TRUE(enabled("cmdej6601"));
+    EXPECT_TRUE(enabled("txtej6601") && enabled("cmdej6601"));
     EXPECT_EQ(w.view().defaultButton, "cmdej6601");
     EXPECT_EQ(w.view().focused, "txtej6601");
     quantity("2");
     amounts({"10", "20"});
     EXPECT_EQ(w.text("txtej6603"), " 10 20") << "nothing of the earlier series";
-    EXPECT_EQ(w.text("txtej6604"), "30");
-}
-
-// Amounts whose net amount could not be broken down (from 2^31 + 256 up) are refused
-// as they are typed; so no sum of the window can overflow.
-TEST_F(Frmej66, AnAmountTooLargeToBreakDownIsRefusedAndChangesNothing) {
-    quantity("2");
-    amounts({"1000", "3e38"});
-    EXPECT_EQ(w.message(), "El valor 3e38 no es lo pedido");
-    EXPECT_EQ(w.text("txtej6602"), "");
-    amount("2.5e9");
-    EXPECT_EQ(w.text("txtej6603"), " 1000 2,5E+09");
-    EXPECT_EQ(w.text("txtej6605"), "2,075001E+09");
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-// The sorting procedures, and exercises 59 to 62 that show a sorted vector.
+// The sorting procedures of the vector exercises: either order, and which of equal
+// values moves.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "exercises/vectors/sorting.h"
-#include "tests/unit/harness.h"
-#include "tests/unit/vectors/vector_test_support.h"
 
 namespace ej::testing {
 namespace {
@@ -82,48 +81,6 @@ TEST(Sorting, BubbleRunsWhileTheSwapFlagIsSetAndLeavesItClear) {
     vectors::bubbleSort(v, Order::Ascending, i, w);
     EXPECT_EQ(elements(v), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(w.swapFlag, Single(0.0f));
-}
-
-TEST(SortedVectorWindows, ShowTheVectorSorted) {
-    Opened w59("frmej59");
-    w59.enterAll(counting(20, 1));
-    EXPECT_EQ(w59.text("txtej5902"), vectorText(counting(1, 20)));
-
-    Opened w60("frmej60");
-    w60.enterAll({"2.5", "-1"}).enterAll(times(11, "0"));
-    EXPECT_EQ(w60.text("txtej6002"), " 2,5" + vectorText(times(11, "0")) + " -1");
-
-    Opened w61("frmej61");
-    w61.enterAll(counting(1, 23));
-    EXPECT_EQ(w61.text("txtej6102"), vectorText(counting(1, 23)));
-
-    Opened w62("frmej62");
-    w62.enterAll(times(11, "1") + times(11, "-2") + times(11, "3"));
-    EXPECT_EQ(w62.text("txtej6202"), vectorText(times(11, "3") + times(11, "1") + times(11, "-2")));
-}
-
-TEST(SortedVectorWindows, AResetSortsOnlyTheNewSeries) {
-    struct Case {
-        const char* window;
-        int n;
-        bool ascending;
-    };
-    for (const Case& c : {Case{"frmej59", 20, true}, Case{"frmej60", 13, false}, Case{"frmej61", 23, true},
-                          Case{"frmej62", 33, false}}) {
-        Opened w(c.window);
-        w.enterAll(times(c.n - 1, "1000")).reactivate();
-        w.enterAll(counting(c.n, 1));
-        const std::string box = "txtej" + std::string(c.window).substr(5) + "02";
-        EXPECT_EQ(w.text(box), vectorText(c.ascending ? counting(1, c.n) : counting(c.n, 1))) << c.window;
-    }
-}
-
-TEST(SortedVectorWindows, OnlyTheNumericTestRefuses) {
-    Opened w("frmej59");
-    w.enter("12abc");
-    EXPECT_EQ(w.message(), "El valor 12abc no es numérico");
-    w.enterAll({"-0.5", "1e-3"}).enterAll(times(18, "0"));
-    EXPECT_EQ(w.text("txtej5902"), " -0,5" + vectorText(times(18, "0")) + " 0,001");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "tests/unit/trace_columns.h"
-#include "tests/unit/vectors/vector_test_support.h"
 
 namespace ej::testing {
 namespace {
