@@ -44,6 +44,7 @@ void QtDesktop::windowDeactivated(FormWidget* w) {
 
 void QtDesktop::windowClosed(FormWidget* w) {
     if (ended_) return;
+    w->closeTrace();
     w->logic().attach(nullptr);
     open_.erase(&w->logic());
     w->deleteLater();
@@ -55,6 +56,7 @@ void QtDesktop::endProgram() {
     if (ended_) return;
     ended_ = true;
     for (auto& [logic, widget] : open_) {
+        widget->closeTrace();
         widget->logic().attach(nullptr);
         widget->hide();
         widget->deleteLater();
