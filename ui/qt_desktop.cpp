@@ -39,7 +39,9 @@ void QtDesktop::windowActivated(FormWidget* w) {
 }
 
 void QtDesktop::windowDeactivated(FormWidget* w) {
-    if (!ended_ && !w->isClosing() && QApplication::activeWindow() == nullptr) awayFrom_ = w;
+    // A desk check never takes the activation; should a window manager hand it one all
+    // the same, coming back from it is no visit either.
+    if (!ended_ && !w->isClosing() && !dynamic_cast<FormWidget*>(QApplication::activeWindow())) awayFrom_ = w;
 }
 
 void QtDesktop::windowClosed(FormWidget* w) {

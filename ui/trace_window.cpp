@@ -46,6 +46,7 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->hide();  // "N°" numbers the rows
     // Rows of one height: a new row never makes the table measure the others.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -109,9 +110,11 @@ void TraceWindow::placeBeside(const QWidget& exercise) {
 
 // New rows may be wider than the columns so far: a long message, a longer vector.
 void TraceWindow::fitNewRows(int first, int last) {
+    const int grid = table_->showGrid() ? 1 : 0;
     for (int c = 0; c < model_->columnCount(); ++c) {
         int widest = table_->columnWidth(c);
-        for (int r = first; r <= last; ++r) widest = std::max(widest, table_->sizeHintForIndex(model_->index(r, c)).width());
+        for (int r = first; r <= last; ++r)
+            widest = std::max(widest, table_->sizeHintForIndex(model_->index(r, c)).width() + grid);
         if (widest > table_->columnWidth(c)) table_->setColumnWidth(c, widest);
     }
 }
