@@ -2,12 +2,17 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,6 +26,57 @@ namespace ui {
 namespace {
 
 constexpr int kMinWidth = 280, kMaxWidth = 720, kMinHeight = 200;
+
+// Paints a cell as one line of plain text. The table repaints every cell in view at
+// each new row; the style's general item painting (icons, check boxes, eliding, several
+// lines) and laying the same texts out again would cost several times as much as
+// drawing them, so the laid-out texts of the cells in view are kept.
+class PlainCells final : public QStyledItemDelegate {
+public:
+    explicit PlainCells(QWidget* view)
+        : QStyledItemDelegate(view), margin_(view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QVariant font = index.data(Qt::FontRole);
+        const bool bold = font.isValid() && font.value<QFont>().bold();
+        const QFont before = painter->font();
+        QFont used = option.font;
+        used.setBold(bold);
+        painter->setFont(used);
+        painter->setPen(option.palette.color(QPalette::Text));
+        const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), used);
+        const QRect room = option.rect.adjusted(margin_, 0, -margin_, 0);
+        const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        const qreal width = text.size().width();
+        const qreal x = alignment & Qt::AlignRight && width <= room.width() ? room.right() + 1 - width : room.left();
+        const QPointF at(x, room.top() + (room.height() - text.size().height()) / 2);
+        // The columns widen to their texts; only a column narrowed by hand needs the clip.
+        const bool overflows = width > room.width();
+        if (overflows) {
+            painter->save();
+            painter->setClipRect(option.rect, Qt::IntersectClip);
+        }
+        painter->drawStaticText(at, text);
+        if (overflows) painter->restore();
+        painter->setFont(before);
+    }
+
+private:
+    static constexpr qsizetype kKeptTexts = 4096;  // far more than the cells in view
+
+    const QStaticText& laidOut(const QString& text, const QFont& font) const {
+        auto& kept = kept_[font.bold()];
+        if (auto it = kept.constFind(text); it != kept.cend()) return *it;
+        if (kept.size() >= kKeptTexts) kept.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font);
+        return *kept.insert(text, laid);
+    }
+
+    int margin_;
+    mutable QHash<QString, QStaticText> kept_[2];  // plain, bold
+};
 
 }  // namespace
 
@@ -41,6 +97,7 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     setFocusPolicy(Qt::NoFocus);
 
     table_->setModel(model_);
+    table_->setItemDelegate(new PlainCells(table_));
     table_->setAccessibleName(windowTitle());
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setSelectionMode(QAbstractItemView::NoSelection);

@@ -3,6 +3,7 @@
 // makes Qt do before the next one (the table's new row, its scrolling and painting).
 #include <QApplication>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
@@ -81,12 +82,35 @@ void PressAtTheRowCap(benchmark::State& state) {
 }
 BENCHMARK(PressAtTheRowCap)->ArgName("trace_open")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The table alone, for a window that keeps eight variables and changes them all at every
+// row: a row recorded and shown, in a trace window as tall as the tallest exercise window.
+void RowOfAWideTrace(benchmark::State& state) {
+    QWidget exercise;
+    exercise.resize(360, 480);
+    exercise.show();
+    ej::Trace trace;
+    ui::TraceWindow window(trace, "Ejercicio 00", &exercise);
+    window.showBeside();
+    const ej::NumberFormat format{",", "."};
+    float value = 0;
+    for (auto _ : state) {
+        ej::Variables v(format);
+        for (const char* name : {"contador", "valor", "suma", "promedio", "mayor", "orden del mayor", "menor",
+                                 "orden del menor"})
+            v(name, ej::Single(value += 0.5f));
+        trace.record("12,5", "aceptado", v);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(RowOfAWideTrace)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::prepareApplication();
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));  // the platform's notice per window shown
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
