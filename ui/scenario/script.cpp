@@ -62,10 +62,11 @@ std::string checkTrace(const Command& c) {
     };
     if (head && w[2] == "open") return n == 4 && !c.quoted[3] && isYesNo(w[3]) ? "" : "expect trace WINDOW open yes|no";
     if (head && w[2] == "rows") return n == 4 && !c.quoted[3] && isCount(w[3]) ? "" : "expect trace WINDOW rows N";
-    if (head && w[2] == "columns") return texts(3) ? "" : "expect trace WINDOW columns TEXT...";
-    if (head && w[2] == "cell")
-        return n == 6 && !c.quoted[3] && isCount(w[3]) && std::stoi(w[3]) > 0 && texts(4) ? ""
-                                                                                         : "expect trace WINDOW cell ROW TEXT TEXT";
+    if (head && w[2] == "columns") return texts(3) ? "" : "expect trace WINDOW columns HEADER...";
+    if (head && w[2] == "cell") {
+        const bool row = n == 6 && !c.quoted[3] && isCount(w[3]) && std::stoi(w[3]) > 0;
+        return row && texts(4) ? "" : "expect trace WINDOW cell ROW HEADER TEXT";
+    }
     return "expect trace WINDOW open|rows|columns|cell ...";
 }
 
