@@ -14,6 +14,14 @@ std::string lastLabel(const WindowDesign& design) {
     return last;
 }
 
+// The statement heads the window, above every other label.
+std::string topLabel(const WindowDesign& design) {
+    const ControlDesign* top = nullptr;
+    for (const auto& c : design.controls)
+        if (c.kind == ControlKind::Label && (!top || c.at.top < top->at.top)) top = &c;
+    return top ? top->name : std::string();
+}
+
 }  // namespace
 
 std::string controlNumber(const std::string& window) {
@@ -28,6 +36,7 @@ ExerciseWindow::ExerciseWindow(WindowDesign design, const NumberFormat& format, 
     entryButton_ = "cmdej" + nn + "01";
     exitButton_ = "cmdej" + nn + "02";
     messageLabel_ = lastLabel(design_);
+    statementLabel_ = topLabel(design_);
     for (const auto& c : design_.controls)
         if (c.kind == ControlKind::TextBox && c.readOnly) resultBoxes_.push_back(c.name);
     std::sort(resultBoxes_.begin(), resultBoxes_.end());

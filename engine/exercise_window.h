@@ -61,6 +61,8 @@ public:
     const std::string& entryButton() const { return entryButton_; }
     const std::string& exitButton() const { return exitButton_; }
     const std::string& messageLabel() const { return messageLabel_; }
+    // The label with the exercise's statement: the topmost label of the window.
+    const std::string& statementLabel() const { return statementLabel_; }
     void activated() override;
     void clicked(std::string_view button) override;
 
@@ -109,6 +111,7 @@ protected:
     // window whose design departs from it sets its own in its constructor.
     std::string inputBox_, entryButton_, exitButton_, messageLabel_;
     std::vector<std::string> resultBoxes_;
+    std::string statementLabel_;
 
     void attached() override { trace_.clear(); }
 

@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <stdexcept>
 
+#include "engine/exercise_window.h"
 #include "ui/qt_desktop.h"
 #include "ui/zoom.h"
+#include "ui/trace_window.h"
 
 namespace ui {
 
@@ -66,6 +68,8 @@ void FormWidget::build() {
 
     nameForScreenReaders(d);
     desktop_.zoom().follow(this, [this](const Zoom& zoom) { place(zoom); });
+    if (auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_))
+        control(qs(exercise->statementLabel()))->setToolTip(QStringLiteral("F2: prueba de escritorio"));
 
     const auto order = d.tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -156,10 +160,23 @@ void FormWidget::keyPressEvent(QKeyEvent* e) {
     }
     case Qt::Key_Escape:
         return;  // Escape does nothing in these windows
+    case Qt::Key_F2:
+        return toggleTrace();
     default:
         QWidget::keyPressEvent(e);
     }
 }
+
+void FormWidget::toggleTrace() {
+    auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_);
+    if (!exercise) return;  // the menu has no desk check
+    if (trace_) return closeTrace();
+    trace_ = new TraceWindow(exercise->trace(), exercise->design().caption, this);
+    desktop_.zoom().follow(trace_, [trace = trace_](const Zoom& zoom) { trace->takeFont(zoom.font()); });
+    trace_->showBeside();
+}
+
+void FormWidget::closeTrace() { delete trace_; }
 
 void FormWidget::closeEvent(QCloseEvent* e) {
     closing_ = true;

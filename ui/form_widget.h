@@ -2,11 +2,13 @@
 
 #include <QHash>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
 
 #include "engine/window.h"
+#include "ui/trace_window.h"
 
 namespace ui {
 
@@ -23,6 +25,10 @@ public:
     QWidget* control(const QString& name) const { return controls_.value(name); }
     QPushButton* defaultButton() const { return defaultButton_; }
     bool isClosing() const { return closing_; }
+    // The desk check of an exercise window: F2 opens and closes it.
+    TraceWindow* traceWindow() const { return trace_; }
+    void toggleTrace();
+    void closeTrace();
 
     // View
     std::string text(std::string_view control) const override;
@@ -49,6 +55,7 @@ private:
     QHash<QString, QWidget*> controls_;
     QPushButton* defaultButton_ = nullptr;
     bool closing_ = false;
+    QPointer<TraceWindow> trace_;
 };
 
 }  // namespace ui

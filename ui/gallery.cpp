@@ -1,5 +1,6 @@
 // Writes a PNG of the menu and of every exercise window, fresh and after a typical
-// series, and of the menu and one exercise window at 150 %, to the folder given (build/screenshots by default); offscreen unless a
+// series, of the menu and one exercise window at 150 %, and of three desk checks after
+// their series, to the folder given (build/screenshots by default); offscreen unless a
 // platform is named in QT_QPA_PLATFORM.
 #include <QApplication>
 #include <QDir>
@@ -21,9 +22,9 @@ namespace {
 // that a zero-terminated series ends once it is long enough.
 const char* const kTypical[] = {"7", "12", "-3", "4", "9", "-8", "6", "15", "0"};
 
-void save(ui::FormWidget* form, const QString& file) {
+void save(QWidget* window, const QString& file) {
     QApplication::processEvents();
-    form->grab().save(file);
+    window->grab().save(file);
     std::printf("%s\n", file.toLocal8Bit().constData());
 }
 
@@ -50,6 +51,10 @@ void completeTypicalSeries(ui::FormWidget* form, const ej::ExerciseWindow& w) {
     }
 }
 
+// The windows whose desk check is shown after their series: a series, a parity and a
+// sorting window.
+bool showsItsTrace(const std::string& window) { return window == "frmej02" || window == "frmej24" || window == "frmej62"; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,8 +75,10 @@ int main(int argc, char** argv) {
         const QString base = folder + "/" + QString::fromStdString(name);
         save(form, base + ".png");
         if (auto* exercise = dynamic_cast<ej::ExerciseWindow*>(w)) {
+            if (showsItsTrace(name)) form->toggleTrace();
             completeTypicalSeries(form, *exercise);
             save(form, base + "-completed.png");
+            if (form->traceWindow()) save(form->traceWindow(), base + "-trace.png");
         }
         form->close();
     }

@@ -39,11 +39,14 @@ void QtDesktop::windowActivated(FormWidget* w) {
 }
 
 void QtDesktop::windowDeactivated(FormWidget* w) {
-    if (!ended_ && !w->isClosing() && QApplication::activeWindow() == nullptr) awayFrom_ = w;
+    // A desk check never takes the activation; should a window manager hand it one all
+    // the same, coming back from it is no visit either.
+    if (!ended_ && !w->isClosing() && !dynamic_cast<FormWidget*>(QApplication::activeWindow())) awayFrom_ = w;
 }
 
 void QtDesktop::windowClosed(FormWidget* w) {
     if (ended_) return;
+    w->closeTrace();
     w->logic().attach(nullptr);
     open_.erase(&w->logic());
     w->deleteLater();
@@ -55,6 +58,7 @@ void QtDesktop::endProgram() {
     if (ended_) return;
     ended_ = true;
     for (auto& [logic, widget] : open_) {
+        widget->closeTrace();
         widget->logic().attach(nullptr);
         widget->hide();
         widget->deleteLater();

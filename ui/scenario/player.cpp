@@ -7,15 +7,18 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <qpa/qwindowsysteminterface.h>
 #include <sstream>
 
+#include "shell/catalog.h"
 #include "shell/program.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 #include "ui/scenario/script.h"
+#include "ui/trace_model.h"
 
 namespace scenario {
 
@@ -39,8 +42,8 @@ struct Failure {
 
 class Player {
 public:
-    explicit Player(const Script& script)
-        : desktop_(nullptr), program_(desktop_, {script.decimal, script.thousands}) {
+    Player(const Script& script, bool traces)
+        : desktop_(nullptr), program_(desktop_, {script.decimal, script.thousands}), traces_(traces) {
         program_.start();
         settle();
     }
@@ -48,6 +51,7 @@ public:
     // Runs one command; returns a failure or nothing.
     std::optional<Failure> run(const Command& c) {
         const auto& w = c.words;
+        if (traces_) openTraces();
         if (c.verb == "away") {
             QWindowSystemInterface::handleWindowActivated(nullptr);
             return settle();
@@ -57,6 +61,7 @@ public:
             const std::string state = desktop_.ended() ? "ended" : "running";
             return same("program " + w[1], "program " + state);
         }
+        if (c.verb == "expect" && w[0] == "trace") return expectTrace(w);
         ui::FormWidget* form = widget(w[0]);
         if (c.verb == "expect" && w[1] == "open") return same(w[0] + " open " + w[2], w[0] + " open " + (form ? "yes" : "no"));
         if (!form) return Failure{w[0] + " open", w[0] + " not open"};
@@ -151,6 +156,7 @@ private:
         const Qt::Key k = name == "Enter"   ? Qt::Key_Return
                           : name == "Space" ? Qt::Key_Space
                           : name == "Tab"   ? Qt::Key_Tab
+                          : name == "F2"    ? Qt::Key_F2
                                             : Qt::Key_Escape;
         QWidget* target = form->focusWidget() ? form->focusWidget() : form;
         QTest::keyClick(target, k);
@@ -204,13 +210,49 @@ private:
         return same(subject + w[3], subject + yesNo(actual));
     }
 
+    // Opens the desk check of every open exercise window that has none.
+    void openTraces() {
+        for (const auto& [name, factory] : ej::catalog())
+            if (ui::FormWidget* form = widget(name); form && !form->traceWindow()) form->toggleTrace();
+        settle();
+    }
+
+    // What the trace window of w[1] shows, read from its table's model.
+    std::optional<Failure> expectTrace(const std::vector<std::string>& w) {
+        const std::string subject = "trace " + w[1] + " " + w[2] + " ";
+        ui::FormWidget* form = widget(w[1]);
+        const ui::TraceWindow* trace = form ? form->traceWindow() : nullptr;
+        const bool open = trace && trace->isVisible();
+        if (w[2] == "open") return same(subject + w[3], subject + yesNo(open));
+        if (!open) return Failure{"trace " + w[1] + " open", "trace " + w[1] + " not open"};
+        const ui::TraceModel& table = trace->model();
+        if (w[2] == "rows") return same(subject + w[3], subject + std::to_string(table.eventRows()));
+        std::vector<std::string> headers;
+        for (int c = 0; c < table.columnCount(); ++c)
+            headers.push_back(table.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toStdString());
+        if (w[2] == "columns") {
+            std::string expected = "trace " + w[1] + " columns", got = expected;
+            for (std::size_t i = 3; i < w.size(); ++i) expected += " " + quote(qs(w[i]));
+            for (const auto& h : headers) got += " " + quote(qs(h));
+            return same(expected, got);
+        }
+        const std::string cell = subject + w[3] + " " + quote(qs(w[4])) + " ";
+        const int column = static_cast<int>(std::find(headers.begin(), headers.end(), w[4]) - headers.begin());
+        const int row = std::stoi(w[3]);
+        if (column == table.columnCount()) return Failure{cell + quote(qs(w[5])), "no column " + quote(qs(w[4]))};
+        if (row > table.eventRows()) return Failure{cell + quote(qs(w[5])), "trace " + w[1] + " rows " + std::to_string(table.eventRows())};
+        const QModelIndex at = table.index(table.firstEventRow() + row - 1, column);
+        return same(cell + quote(qs(w[5])), cell + quote(table.data(at, Qt::DisplayRole).toString()));
+    }
+
     ui::QtDesktop desktop_;
     ej::Program program_;
+    bool traces_;
 };
 
 }  // namespace
 
-bool play(const std::string& file) {
+bool play(const std::string& file, bool traces) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         std::printf("FAIL %s:0: expected a readable file, got none\n", file.c_str());
@@ -223,7 +265,7 @@ bool play(const std::string& file) {
         std::printf("FAIL %s:%d: %s\n", file.c_str(), script.error->first, script.error->second.c_str());
         return false;
     }
-    Player player(script);
+    Player player(script, traces);
     for (const Command& c : script.commands) {
         if (auto failure = player.run(c)) {
             std::printf("FAIL %s:%d: expected %s, got %s\n", file.c_str(), c.line, failure->expected.c_str(),

@@ -52,6 +52,31 @@ bool isPixels(const std::string& w) {
     return w.size() > sign && w.find_first_not_of("0123456789", sign) == std::string::npos;
 }
 
+// A row number or a count of rows, as digits.
+bool isCount(const std::string& w) {
+    return !w.empty() && w.size() < 9 && w.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// expect trace WINDOW open yes|no, rows N, columns "H1" "H2" …, cell ROW "HEADER" "TEXT".
+std::string checkTrace(const Command& c) {
+    const auto& w = c.words;
+    const auto n = w.size();
+    const bool head = n >= 3 && !c.quoted[1] && isWindowName(w[1]) && !c.quoted[2];
+    auto texts = [&](std::size_t from) {
+        for (std::size_t i = from; i < n; ++i)
+            if (!c.quoted[i]) return false;
+        return n > from;
+    };
+    if (head && w[2] == "open") return n == 4 && !c.quoted[3] && isYesNo(w[3]) ? "" : "expect trace WINDOW open yes|no";
+    if (head && w[2] == "rows") return n == 4 && !c.quoted[3] && isCount(w[3]) ? "" : "expect trace WINDOW rows N";
+    if (head && w[2] == "columns") return texts(3) ? "" : "expect trace WINDOW columns HEADER...";
+    if (head && w[2] == "cell") {
+        const bool row = n == 6 && !c.quoted[3] && isCount(w[3]) && std::stoi(w[3]) > 0;
+        return row && texts(4) ? "" : "expect trace WINDOW cell ROW HEADER TEXT";
+    }
+    return "expect trace WINDOW open|rows|columns|cell ...";
+}
+
 // Checks the shape of a command; returns what is wrong, or empty.
 std::string check(const Command& c) {
     const auto& w = c.words;
@@ -73,14 +98,15 @@ std::string check(const Command& c) {
     }
     if (c.verb == "key")
         return n == 2 && window(0) && plain(1) &&
-                       (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape")
+                       (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape" || w[1] == "F2")
                    ? ""
-                   : "key WINDOW Enter|Space|Tab|Escape";
+                   : "key WINDOW Enter|Space|Tab|Escape|F2";
     if (c.verb == "activate" || c.verb == "close") return n == 1 && window(0) ? "" : c.verb + " WINDOW";
     if (c.verb == "away") return n == 0 ? "" : "away";
     if (c.verb == "expect") {
         if (n == 1 && plain(0) && w[0] == "program") return "expect program running|ended";
         if (n == 2 && plain(0) && w[0] == "program") return w[1] == "running" || w[1] == "ended" ? "" : "expect program running|ended";
+        if (plain(0) && w[0] == "trace") return checkTrace(c);
         if (!window(0)) return "expect WINDOW ...";
         if (n == 3 && plain(1) && (w[1] == "open" || w[1] == "active")) return isYesNo(w[2]) ? "" : "yes or no";
         if (n == 3 && plain(1) && w[1] == "caption") return text(2) ? "" : "expect WINDOW caption TEXT";

@@ -1,0 +1,102 @@
+#include "ui/trace_model.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kResultColumn = 2;  // "Resultado"; the dropped-rows note stands there too
+constexpr int kFixedColumns = 3;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TraceModel::TraceModel(const ej::Trace& trace, QObject* parent) : QAbstractTableModel(parent), trace_(trace) {
+    bold_.setBold(true);
+    restart();
+}
+
+void TraceModel::restart() {
+    beginResetModel();
+    headers_ = trace_.headers();
+    rows_ = static_cast<int>(trace_.rows().size());
+    newest_ = rows_ ? trace_.rows().back().number : 0;
+    noteShown_ = trace_.dropped() > 0;
+    endResetModel();
+}
+
+void TraceModel::follow() {
+    const auto& rows = trace_.rows();
+    const int now = static_cast<int>(rows.size());
+    // A clear, or the first row of a window that names its variables: start again.
+    if (rows.empty() || rows.back().number < newest_ || rows.back().number - newest_ > now ||
+        trace_.headers() != headers_)
+        return restart();
+
+    const int added = static_cast<int>(rows.back().number - newest_);
+    const int gone = rows_ + added - now;  // the oldest rows the cap dropped
+    if (trace_.dropped() > 0) {
+        if (!noteShown_) {
+            beginInsertRows({}, 0, 0);
+            noteShown_ = true;
+            endInsertRows();
+        } else {
+            emit dataChanged(index(0, kResultColumn), index(0, kResultColumn), {Qt::DisplayRole});
+        }
+    }
+    if (gone > 0) {
+        beginRemoveRows({}, firstEventRow(), firstEventRow() + gone - 1);
+        rows_ -= gone;
+        endRemoveRows();
+    }
+    if (added > 0) {
+        const int first = firstEventRow() + rows_;
+        beginInsertRows({}, first, first + added - 1);
+        rows_ += added;
+        newest_ = rows.back().number;
+        endInsertRows();
+    }
+}
+
+int TraceModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : firstEventRow() + rows_; }
+
+int TraceModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+}
+
+QVariant TraceModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int column = index.column();
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue((column == kResultColumn ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    if (noteShown_ && index.row() == 0)
+        return role == Qt::DisplayRole && column == kResultColumn ? qs(trace_.droppedNote()) : QVariant();
+
+    // Event row i is the trace's row i whenever a view may ask: after each change signal.
+    const auto row = static_cast<std::size_t>(index.row() - firstEventRow());
+    if (row >= trace_.rows().size()) return {};
+    const ej::TraceRow& r = trace_.rows()[row];
+    const auto value = static_cast<std::size_t>(column - kFixedColumns);
+    if (role == Qt::FontRole)
+        return column >= kFixedColumns && value < r.changed.size() && r.changed[value] ? QVariant(bold_) : QVariant();
+    if (role != Qt::DisplayRole) return {};
+    switch (column) {
+    case 0:
+        return QString::number(r.number);
+    case 1:
+        return qs(r.entered);
+    case kResultColumn:
+        return qs(r.result);
+    default:
+        return value < r.values.size() ? qs(r.values[value]) : QString();
+    }
+}
+
+QVariant TraceModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= static_cast<int>(headers_.size()))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return qs(headers_[static_cast<std::size_t>(section)]);
+}
+
+}  // namespace ui
