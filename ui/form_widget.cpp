@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
+#include "ui/accessibility.h"
 #include "ui/qt_desktop.h"
 
 namespace ui {
@@ -66,6 +67,7 @@ void FormWidget::build() {
     }
 
     nameForScreenReaders(d);
+    tellControlsApart(this);
 
     const auto order = d.tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)

@@ -24,8 +24,10 @@ const NumberFormat kNoGrouping{",", ""};
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 std::string withPoint(std::string text, const NumberFormat& format) {
+    // Erase and insert, not replace: GCC 12 at -O3 falsely reports replace's inlined
+    // memcpy as overlapping (-Wrestrict).
     if (const auto at = text.find(format.decimal); at != std::string::npos)
-        text.replace(at, format.decimal.size(), ".");
+        text.erase(at, format.decimal.size()).insert(at, 1, '.');
     return text;
 }
 
