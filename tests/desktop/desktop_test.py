@@ -40,10 +40,22 @@ def xdotool(*args):
 
 class Desktop:
     def __init__(self, program):
+        # Listening before the program starts: it learns of the listener as it joins the bus.
+        self.renamed = []
+        pyatspi.Registry.registerEventListener(self.heard_rename, "object:property-change:accessible-name")
         self.xlogo = subprocess.Popen(["xlogo"], stderr=subprocess.DEVNULL)
         self.program = subprocess.Popen([program])
         self.app = wait_for("the program on the accessibility bus", self.find_app)
         self.menu = self.frame("Ejercicios 2005")
+
+    def heard_rename(self, event):
+        # Qt sends the object's path, not its new name, as the event's data: the name is
+        # read from the event's source as the event arrives.
+        try:
+            event.source.clear_cache()
+            self.renamed.append((event.source, event.source.name))
+        except GLib.Error:  # renamed, then gone with its window
+            pass
 
     def find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)
@@ -192,23 +204,17 @@ def survives_f2(desktop):
 
 
 def refusal_is_heard(desktop):
-    heard = []
-
-    def listener(event):  # the event names its source, whose new name is read at once
-        event.source.clear_cache()
-        heard.append((event.source, event.source.name))
-
-    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
     ej01 = Frmej01(desktop)
-    time.sleep(0.5)  # the program learns of the new listener over the bus
     xdotool("type", "abc")
     xdotool("key", "Return")
 
     def refusal():  # a label of the window now says why "abc" was refused
-        return next((text for source, text in heard
-                     if source.getRole() == pyatspi.ROLE_LABEL and source.parent == ej01.frame and "abc" in text), None)
+        return next((text for source, text in desktop.renamed
+                     if "abc" in text and source.getRole() == pyatspi.ROLE_LABEL and source.parent == ej01.frame),
+                    None)
 
     text = wait_for("the refusal's name-change event", refusal)
+    pyatspi.Registry.deregisterEventListener(desktop.heard_rename, "object:property-change:accessible-name")
     ej01.close()
     return text
 
@@ -222,7 +228,7 @@ def every_window_is_a_named_frame(desktop):
         desktop.press(button)
         frame = wait_for(f"the window of {button.name}",
                          lambda: next((w for w in desktop.frames() if w not in before), None))
-        assert desktop.x_window(frame.name), f"{button.name}: no X window is titled {frame.name!r}"
+        wait_for(f"{button.name}: an X window titled {frame.name!r}", lambda: desktop.x_window(frame.name))
         controls = list(descendants(frame))
         unnamed = [c.getRoleName() for c in controls if not c.name.strip()]
         assert len(controls) >= 3 and not unnamed, f"{frame.name}: {len(controls)} controls, unnamed: {unnamed}"
