@@ -67,7 +67,7 @@ void FormWidget::build() {
     }
 
     nameForScreenReaders(d);
-    tellControlsApart(this);
+    tellControlsApart(this, d);
 
     const auto order = d.tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)

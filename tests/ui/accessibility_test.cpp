@@ -47,7 +47,8 @@ TEST(Accessibility, EveryWindowIsAFrameWhoseControlsSoundApart) {
 }
 
 // A box speaks the label that stands for it, whether it takes a value or shows a
-// result, and, where one label stands for two boxes, its part of that label.
+// result, and, where one label stands for several boxes, which of them it is: its part
+// of the label, its column in a table, or its place.
 TEST(Accessibility, ABoxIsNamedByTheLabelThatStandsForIt) {
     struct Row {
         const char *window, *control, *name, *description;
@@ -59,6 +60,9 @@ TEST(Accessibility, ABoxIsNamedByTheLabelThatStandsForIt) {
         {"frmej16", "txtej1602", "La Suma / El Promedio de los N° Ingresados", "Resultado, La Suma"},
         {"frmej16", "txtej1603", "La Suma / El Promedio de los N° Ingresados",
          "Resultado, El Promedio de los N° Ingresados"},
+        {"frmej40", "txtej4004", "Cantidad/Suma/Promedio", "Resultado, Promedio"},
+        {"frmej10", "txtej1003", "Cantidad", "Resultado, Negativos"},
+        {"frmej39", "txtej3903", "Suma y Promedio", "Resultado, 2 de 2"},
     };
     ui::QtDesktop desktop(nullptr);
     ej::Program program(desktop, {",", "."});
