@@ -9,7 +9,9 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-liberation fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev groff-base
+  desktop-file-utils appstream dpkg-dev groff-base lintian
+  openbox xdotool x11-apps x11-utils dbus dbus-daemon at-spi2-core python3-pyatspi
+  weston qt6-wayland
 )
 
 missing=()

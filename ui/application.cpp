@@ -8,6 +8,14 @@
 
 namespace ui {
 
+void preferX11() {
+#ifdef Q_OS_LINUX
+    // Qt tries the platforms of the list in turn: X11, else the Wayland compositor.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+#endif
+}
+
 void prepareApplication() {
     // The designs' twips were drawn for a small, narrow system font; a narrow sans
     // serif at 11 pixels fits every caption, statement and result in the same room.

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "engine/exercise_window.h"
+#include "ui/accessibility.h"
 #include "ui/qt_desktop.h"
 #include "ui/zoom.h"
 #include "ui/trace_window.h"
@@ -70,6 +71,7 @@ void FormWidget::build() {
     desktop_.zoom().follow(this, [this](const Zoom& zoom) { place(zoom); });
     if (auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_))
         control(qs(exercise->statementLabel()))->setToolTip(QStringLiteral("F2: prueba de escritorio"));
+    tellControlsApart(this, d);
 
     const auto order = d.tabOrder();
     for (std::size_t i = 1; i < order.size(); ++i)

@@ -5,6 +5,7 @@
 #include "ui/qt_desktop.h"
 
 int main(int argc, char** argv) {
+    ui::preferX11();
     QApplication app(argc, argv);
     ui::prepareApplication();
     ui::QtDesktop desktop([] { QCoreApplication::exit(0); });

@@ -28,7 +28,12 @@ Single Vector::operator[](Single k) const {
 
 std::string Vector::text(const NumberFormat& format) const {
     std::string out;
-    for (Single k = 1.0f; k <= last_; k += 1.0f) out += " " + singleText((*this)[k].value(), format);
+    // Appended piece by piece: GCC 12 at -O3 inlines `" " + text` into a memcpy it then
+    // falsely reports as overlapping (-Wrestrict).
+    for (Single k = 1.0f; k <= last_; k += 1.0f) {
+        out += ' ';
+        out += singleText((*this)[k].value(), format);
+    }
     return out;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder and checks that it holds exactly the
-# program, its desktop entry, icon, metainfo and manual page, and that they validate.
+# program, its desktop entry, icon, metainfo, compressed manual page, copyright and
+# changelog, and that they validate.
 set -euo pipefail
 build=$1
 stage=$(mktemp -d)
@@ -13,7 +14,9 @@ expected=$(sort <<'LIST'
 ./usr/share/applications/org.ejercicios2005.ejercicios2005.desktop
 ./usr/share/icons/hicolor/scalable/apps/org.ejercicios2005.ejercicios2005.svg
 ./usr/share/metainfo/org.ejercicios2005.ejercicios2005.metainfo.xml
-./usr/share/man/man1/ejercicios2005.1
+./usr/share/doc/ejercicios2005/changelog.gz
+./usr/share/doc/ejercicios2005/copyright
+./usr/share/man/man1/ejercicios2005.1.gz
 LIST
 )
 if [ "$actual" != "$expected" ]; then
@@ -23,5 +26,5 @@ if [ "$actual" != "$expected" ]; then
 fi
 desktop-file-validate "$stage/usr/share/applications/org.ejercicios2005.ejercicios2005.desktop"
 appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/org.ejercicios2005.ejercicios2005.metainfo.xml"
-man -l "$stage/usr/share/man/man1/ejercicios2005.1" >/dev/null 2>&1 || groff -man -Tutf8 -ww -z "$stage/usr/share/man/man1/ejercicios2005.1"
+zcat "$stage/usr/share/man/man1/ejercicios2005.1.gz" | groff -man -Tutf8 -ww -z
 echo "install: ok"
