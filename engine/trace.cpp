@@ -18,6 +18,12 @@ Variables& Variables::operator()(std::string_view name, std::string text) {
     return *this;
 }
 
+std::string words(std::string_view first, std::string_view second) {
+    std::string joined(first);
+    joined.append(" ").append(second);
+    return joined;
+}
+
 std::vector<std::string> Trace::headers() const {
     std::vector<std::string> all = kFixedHeaders;
     all.insert(all.end(), names_.begin(), names_.end());

@@ -45,10 +45,9 @@ struct ClassTally {
 
     // "cantidad <cls>", then "suma <cls>" and "promedio <cls>" as far as `kept` says.
     void describe(Variables& v, std::string_view cls, Kept kept) const {
-        const std::string suffix = " " + std::string(cls);
-        v("cantidad" + suffix, count);
-        if (kept != Kept::Count) v("suma" + suffix, sum);
-        if (kept == Kept::CountSumAverage) v("promedio" + suffix, average);
+        v(words("cantidad", cls), count);
+        if (kept != Kept::Count) v(words("suma", cls), sum);
+        if (kept == Kept::CountSumAverage) v(words("promedio", cls), average);
     }
 };
 

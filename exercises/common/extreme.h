@@ -34,13 +34,12 @@ struct Extreme {
 
     // "mayor" or "menor", followed by the class when there is one: "mayor par".
     static std::string name(std::string_view cls = {}) {
-        std::string n = Kind == Extremum::Largest ? "mayor" : "menor";
-        if (!cls.empty()) n.append(" ").append(cls);
-        return n;
+        const std::string_view n = Kind == Extremum::Largest ? "mayor" : "menor";
+        return cls.empty() ? std::string(n) : words(n, cls);
     }
     // The extreme and its order of entry: "mayor par", "orden del mayor par".
     void describe(Variables& v, std::string_view cls = {}) const {
-        v(name(cls), value)("orden del " + name(cls), position);
+        v(name(cls), value)(words("orden del", name(cls)), position);
     }
     // The extreme alone, for windows that keep no order of entry.
     void describeValue(Variables& v, std::string_view cls = {}) const { v(name(cls), value); }

@@ -70,7 +70,7 @@ void Change::breakDownEach(const Vector& amounts, const std::function<void(std::
     const long firstShown = n - static_cast<long>(Trace::kMaxRows);
     for (long k = 1; k <= n; ++k) {
         breakDown(amounts[static_cast<float>(k)]);
-        if (k > firstShown) afterCut("corte del importe " + std::to_string(k));
+        if (k > firstShown) afterCut(words("corte del importe", std::to_string(k)));
     }
 }
 

@@ -26,22 +26,24 @@ Single Vector::operator[](Single k) const {
     return i < elements_.size() ? elements_[i] : Single(0.0f);
 }
 
-std::string Vector::text(const NumberFormat& format) const {
+std::string Vector::text(const NumberFormat& format) const { return elementsText(last_, format); }
+
+std::string Vector::leadingText(const NumberFormat& format) const {
+    const Single shown = std::min(last_, Single(static_cast<float>(kLeadingElements)));
+    std::string out = elementsText(shown, format);
+    if (last_ > shown) out += " …";
+    return out;
+}
+
+std::string Vector::elementsText(Single upTo, const NumberFormat& format) const {
     std::string out;
     // Appended piece by piece: GCC 12 at -O3 inlines `" " + text` into a memcpy it then
     // falsely reports as overlapping (-Wrestrict).
-    for (Single k = 1.0f; k <= last_; k += 1.0f) {
+    for (Single k = 1.0f; k <= upTo; k += 1.0f) {
         out += ' ';
         out += singleText((*this)[k].value(), format);
     }
     return out;
-}
-
-std::string Vector::leadingText(const NumberFormat& format) const {
-    const Single shown = std::min(last_, Single(static_cast<float>(kLeadingElements)));
-    std::string out;
-    for (Single k = 1.0f; k <= shown; k += 1.0f) out += " " + singleText((*this)[k].value(), format);
-    return last_ > shown ? out + " …" : out;
 }
 
 }  // namespace ej::vectors

@@ -37,6 +37,8 @@ public:
 
 private:
     std::size_t subscript(Single k) const;
+    // Elements 1 to upTo, each in its single text form preceded by one blank.
+    std::string elementsText(Single upTo, const NumberFormat& format) const;
 
     Single last_ = -1.0f;
     std::vector<Single> elements_;

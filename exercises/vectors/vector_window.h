@@ -81,7 +81,7 @@ protected:
     void sortByPasses(State& s, Sorting how) {
         this->loopBegins(s);
         int pass = 0;
-        s.series.sort(how, [&] { this->loopPass("pasada " + std::to_string(++pass), s); });
+        s.series.sort(how, [&] { this->loopPass(words("pasada", std::to_string(++pass)), s); });
     }
 
     // A class's count, sum and average boxes, or its empty-class text in all three.
