@@ -1,5 +1,6 @@
 #include "ui/trace_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -152,17 +153,24 @@ void TraceWindow::showBeside() {
 }
 
 void TraceWindow::takeFont(const QFont& font) {
+    const QFont before = this->font();
     setFont(font);
+    scale_ = double(font.pixelSize()) / QApplication::font().pixelSize();
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
     table_->resizeColumnsToContents();
+    // A zoom while it is open: beside its exercise window again, which has grown or shrunk.
+    if (isVisible() && font.pixelSize() != before.pixelSize()) {
+        sizeToContents();
+        placeBeside(*parentWidget());
+    }
 }
 
 void TraceWindow::sizeToContents() {
     int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < model_->columnCount(); ++c) width += table_->columnWidth(c);
     const QMargins m = layout()->contentsMargins();
-    width = std::clamp(width + m.left() + m.right(), kMinWidth, kMaxWidth);
-    resize(width, std::max(kMinHeight, parentWidget()->height()));
+    width = std::clamp(width + m.left() + m.right(), int(kMinWidth * scale_), int(kMaxWidth * scale_));
+    resize(width, std::max(int(kMinHeight * scale_), parentWidget()->height()));
 }
 
 // To the right of the exercise window where the screen has room, else to its left,

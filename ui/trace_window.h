@@ -35,6 +35,7 @@ private:
 
     ej::Trace& trace_;
     TraceModel* model_;
+    double scale_ = 1.0;  // the zoom, as the font shows it
     QTableView* table_;
 };
 
