@@ -44,11 +44,15 @@ ExerciseWindow::ExerciseWindow(WindowDesign design, const NumberFormat& format, 
     if (design_.defaultButton.empty()) design_.defaultButton = entryButton_;
 }
 
-void ExerciseWindow::activated() {
-    reset();
+Variables ExerciseWindow::current() const {
     Variables v(format_);
     variables(v);
-    trace_.record("", "reinicio", v);
+    return v;
+}
+
+void ExerciseWindow::activated() {
+    reset();
+    trace_.record("", "reinicio", current());
 }
 
 void ExerciseWindow::clicked(std::string_view button) {
@@ -65,19 +69,13 @@ void ExerciseWindow::traced(const std::string& box, const std::function<void()>&
     passes_.clear();
     press();
     if (!isOpen()) return;
-    Variables after(format_);
-    if (pressState_)
-        after = std::move(*pressState_);
-    else
-        variables(after);
-    trace_.record(typed, outcome(view().text(messageLabel_), after), after);
+    const Variables after = current();
+    // After a completion loop, the press's own row shows the state as the loop began.
+    const Variables& pressed = pressState_ ? *pressState_ : after;
+    trace_.record(typed, outcome(view().text(messageLabel_), pressed), pressed);
     for (auto& [label, state] : passes_) trace_.record("", std::move(label), state);
     // What the completion does after its loop (sums, limits, classes) gets a last row.
-    if (pressState_) {
-        Variables closing(format_);
-        variables(closing);
-        if (trace_.differs(closing)) trace_.record("", "cálculo final", closing);
-    }
+    if (pressState_ && trace_.differs(after)) trace_.record("", "cálculo final", after);
     pressState_.reset();
     passes_.clear();
 }

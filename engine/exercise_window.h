@@ -116,6 +116,8 @@ protected:
     void attached() override { trace_.clear(); }
 
 private:
+    // The exercise state's variables as they stand now.
+    Variables current() const;
     // The Resultado of a press: its message, else what it did to the state.
     std::string outcome(std::string message, const Variables& after) const;
 

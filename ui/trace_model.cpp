@@ -5,7 +5,6 @@ namespace ui {
 namespace {
 
 constexpr int kResultColumn = 2;  // "Resultado"; the dropped-rows note stands there too
-constexpr int kFixedColumns = 3;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -76,9 +75,10 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row() - firstEventRow());
     if (row >= trace_.rows().size()) return {};
     const ej::TraceRow& r = trace_.rows()[row];
-    const auto value = static_cast<std::size_t>(column - kFixedColumns);
+    const auto fixed = static_cast<int>(ej::Trace::kFixedHeaders.size());
+    const auto value = static_cast<std::size_t>(column - fixed);
     if (role == Qt::FontRole)
-        return column >= kFixedColumns && value < r.changed.size() && r.changed[value] ? QVariant(bold_) : QVariant();
+        return column >= fixed && value < r.changed.size() && r.changed[value] ? QVariant(bold_) : QVariant();
     if (role != Qt::DisplayRole) return {};
     switch (column) {
     case 0:

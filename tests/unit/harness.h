@@ -83,4 +83,10 @@ std::vector<std::string> traceCellsAfter(const TraceCase& c);
 // n copies of a text.
 std::vector<std::string> times(int n, const std::string& text);
 
+// One list of texts after another.
+inline std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 }  // namespace ej::testing

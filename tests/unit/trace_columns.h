@@ -35,9 +35,4 @@ inline std::string vectorText(const std::vector<std::string>& elements) {
     return out;
 }
 
-inline std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 }  // namespace ej::testing

@@ -7,12 +7,6 @@
 namespace ej::testing {
 namespace {
 
-std::vector<std::string> cat(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
 // The result boxes' texts, txtejNN02 onward.
 std::vector<std::string> results(const Opened& w, const std::string& window, std::size_t boxes) {
     std::vector<std::string> texts;
@@ -53,7 +47,7 @@ TEST(ParityWindows, ZeroJoinsTheClassesItsWindowSays) {
         Opened none(row.window);
         none.enterAll(times(row.count, row.neither));
         EXPECT_EQ(results(none, row.window, boxes),
-                  cat({times(boxes / 2, row.parityEmpty), times(boxes / 2, row.signEmpty)}))
+                  times(boxes / 2, row.parityEmpty) + times(boxes / 2, row.signEmpty))
             << row.window;
     }
 }
