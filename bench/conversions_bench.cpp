@@ -8,12 +8,12 @@ namespace {
 const ej::NumberFormat kComma{",", "."};
 
 void NumericTest(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(ej::isNumeric(" -1.234.567,89E+3 ", kComma));
+    for (auto _ : state) benchmark::DoNotOptimize(ej::isNumeric(" -1234567,89E+3 ", kComma));
 }
 BENCHMARK(NumericTest);
 
 void ValueRead(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(ej::readValue("-1234567.89E+3"));
+    for (auto _ : state) benchmark::DoNotOptimize(ej::readValue("-1234567.89E+3", kComma));
 }
 BENCHMARK(ValueRead);
 

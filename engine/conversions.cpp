@@ -1,9 +1,16 @@
 #include "engine/conversions.h"
 
+#include <fast_float.h>
+
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
 
 #include "engine/single.h"
 
@@ -48,76 +55,63 @@ struct Cursor {
     }
 };
 
-double hexValue(std::string_view digits) {
-    if (digits.empty()) return 0.0;
-    double value = 0.0;
-    // Only digits are handed over, so the one possible failure is a value past the double range.
-    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                        std::chars_format::hex);
-    return result.ec == std::errc{} ? value : std::numeric_limits<double>::infinity();
+int digitValue(char c) {
+    if (isDigit(c)) return c - '0';
+    return (c | 0x20) - 'a' + 10;  // a hexadecimal letter, either case
 }
 
-// Octal digits are regrouped into hexadecimal ones so that both bases get the
-// correct rounding of from_chars.
-double octalValue(std::string_view digits) {
-    static constexpr char hexDigits[] = "0123456789abcdef";
-    std::string hex;
-    unsigned bits = 0;
-    int count = 0;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        bits |= static_cast<unsigned>(*it - '0') << count;
-        for (count += 3; count >= 4; count -= 4, bits >>= 4) hex += hexDigits[bits & 15];
+// A whole number in a base of 2^bitsPerDigit (hexadecimal or octal), rounded to the
+// nearest double, ties to even. Digits are gathered while they fit in 64 bits; of the
+// rest only their count and whether any is nonzero matter.
+double radixValue(std::string_view digits, int bitsPerDigit) {
+    std::uint64_t gathered = 0;
+    long long scale = 0;  // bits of the digits that did not fit
+    bool cutNonzero = false;
+    for (char c : digits) {
+        const auto digit = static_cast<std::uint64_t>(digitValue(c));
+        if (gathered >> (64 - bitsPerDigit) == 0) {
+            gathered = gathered << bitsPerDigit | digit;
+        } else {
+            scale += bitsPerDigit;
+            cutNonzero = cutNonzero || digit != 0;
+        }
     }
-    if (count > 0) hex += hexDigits[bits];
-    std::reverse(hex.begin(), hex.end());
-    return hexValue(hex);
-}
-
-// Power of ten of the leading nonzero digit; it tells which end of the double range
-// an out-of-range number left by. The exponent is capped so that it cannot overflow.
-long long leadingPower(std::string_view whole, std::string_view fraction, std::string_view exponent) {
-    long long power = 0;
-    bool negative = false;
-    for (char c : exponent) {
-        if (c == '-') negative = true;
-        if (isDigit(c)) power = std::min(power * 10 + (c - '0'), 1'000'000'000'000LL);
+    // Round to the 53 bits of a double; a digit is cut only once 60 bits are gathered.
+    const int excess = std::max(static_cast<int>(std::bit_width(gathered)) - 53, 0);
+    std::uint64_t kept = gathered >> excess;
+    if (excess > 0) {
+        const std::uint64_t rest = gathered & ((std::uint64_t{1} << excess) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (excess - 1);
+        if (rest > half || (rest == half && (cutNonzero || (kept & 1) != 0))) ++kept;  // kept <= 2^53
     }
-    if (negative) power = -power;
-    const auto wholeLead = whole.find_first_not_of('0');
-    if (wholeLead != std::string_view::npos)
-        return power + static_cast<long long>(whole.size() - 1 - wholeLead);
-    return power - static_cast<long long>(fraction.find_first_not_of('0') + 1);
+    // Past 2^1100 any scale gives an infinity.
+    return std::ldexp(static_cast<double>(kept), static_cast<int>(std::min(scale + excess, 1100LL)));
 }
 
+// The number of "[digits][.digits][e[sign]digits]" after an optional sign, correctly
+// rounded; past the double range an infinity or 0.
 double decimalValue(std::string& s) {
     Cursor c{s};
     const bool negative = !s.empty() && s[0] == '-';
     c.takeSign();
     const std::size_t start = c.pos;
-    const std::string_view whole = std::string_view(s).substr(start, c.takeDigits());
-    std::string_view fraction;
-    if (c.take('.')) {
-        const std::size_t fractionStart = c.pos;
-        fraction = std::string_view(s).substr(fractionStart, c.takeDigits());
-    }
-    if (whole.empty() && fraction.empty()) return 0.0;
+    std::size_t digits = c.takeDigits();
+    if (c.take('.')) digits += c.takeDigits();
+    if (digits == 0) return 0.0;
 
     std::size_t end = c.pos;
-    std::string_view exponent;
     if (!c.atEnd() && std::string_view("EeDd").find(s[c.pos]) != std::string_view::npos) {
         const std::size_t letter = c.pos++;
         c.takeSign();
         if (c.takeDigits() > 0) {
-            s[letter] = 'e';  // from_chars knows no D exponent
-            exponent = std::string_view(s).substr(letter + 1, c.pos - letter - 1);
+            s[letter] = 'e';  // fast_float knows no D exponent
             end = c.pos;
         }
     }
-    // The sign is left out (from_chars refuses '+') and applied last, so that
-    // -0 and -infinity come out like the other negatives.
+    // The sign is left out (fast_float refuses '+') and applied last, so that -0 and
+    // -infinity come out like the other negatives.
     double value = 0.0;
-    if (std::from_chars(s.data() + start, s.data() + end, value).ec != std::errc{})
-        value = leadingPower(whole, fraction, exponent) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    fast_float::from_chars(s.data() + start, s.data() + end, value);
     return negative ? -value : value;
 }
 
@@ -128,9 +122,7 @@ bool isNumeric(std::string_view text, const NumberFormat& format) {
     c.skipBlanks();
     c.takeSign();
     if (c.takeDigits() == 0) return false;
-    // Thousands are tried first: with equal separators the grouped reading wins.
-    while (c.takeSeparator(format.thousands)) c.takeDigits();
-    if (c.takeSeparator(format.decimal)) c.takeDigits();
+    if (c.takeSeparator(".") || c.takeSeparator(format.decimal)) c.takeDigits();
     if (c.take('E') || c.take('e')) {
         c.takeSign();
         if (c.takeDigits() == 0) return false;
@@ -139,11 +131,20 @@ bool isNumeric(std::string_view text, const NumberFormat& format) {
     return c.atEnd();
 }
 
-double readValue(std::string_view text) {
+double readValue(std::string_view text, const NumberFormat& format) {
+    // Blanks, tabs and line ends are dropped, and the format's decimal separator
+    // becomes ".", so that the number is read as the numeric test recognised it.
+    const std::string_view decimal = format.decimal;
     std::string s;
     s.reserve(text.size());
-    for (char ch : text)
-        if (ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r') s += ch;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!decimal.empty() && text[i] == decimal[0] && text.compare(i, decimal.size(), decimal) == 0) {
+            s += '.';
+            i += decimal.size();
+        } else if (const char ch = text[i++]; ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r') {
+            s += ch;
+        }
+    }
 
     if (s.size() >= 2 && s[0] == '&') {
         const char base = s[1];
@@ -151,8 +152,8 @@ double readValue(std::string_view text) {
             const auto end = std::find_if_not(s.begin() + 2, s.end(), isInBase);
             return std::string_view(s).substr(2, static_cast<std::size_t>(end - s.begin()) - 2);
         };
-        if (base == 'H' || base == 'h') return hexValue(digitsFrom(isHexDigit));
-        if (base == 'O' || base == 'o') return octalValue(digitsFrom(isOctalDigit));
+        if (base == 'H' || base == 'h') return radixValue(digitsFrom(isHexDigit), 4);
+        if (base == 'O' || base == 'o') return radixValue(digitsFrom(isOctalDigit), 3);
     }
     return decimalValue(s);
 }
@@ -162,14 +163,19 @@ std::string singleText(float value, const NumberFormat& format) {
     if (value == 0.0f) return "0";
 
     // "d.dddddde±xx": seven significant digits rounded from the exact binary value.
-    // to_chars, unlike snprintf, ignores the process locale.
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(static_cast<double>(value)),
-                                   std::chars_format::scientific, 6).ptr;
-    std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 6);
-    int exponent = 0;
-    std::from_chars(buf + 10, end, exponent);
-    if (buf[9] == '-') exponent = -exponent;
+    char buf[48];
+    const double magnitude = std::fabs(static_cast<double>(value));
+#if __cpp_lib_to_chars >= 201611L
+    *std::to_chars(buf, buf + sizeof buf - 1, magnitude, std::chars_format::scientific, 6).ptr = '\0';
+#else
+    // Without a floating-point to_chars (libc++ before 20, Emscripten's), the C library
+    // writes it, with the process locale's decimal point: only digits and exponent count.
+    std::snprintf(buf, sizeof buf, "%.6e", magnitude);
+#endif
+    char* const e = std::strchr(buf, 'e');
+    std::string digits;
+    std::copy_if(buf, e, std::back_inserter(digits), isDigit);
+    const int exponent = std::atoi(e + 1);
     digits.erase(digits.find_last_not_of('0') + 1);  // the first digit is never 0
 
     std::string text = value < 0 ? "-" : "";

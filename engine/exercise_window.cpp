@@ -1,6 +1,10 @@
 #include "engine/exercise_window.h"
 
 #include <algorithm>
+#include <memory>
+
+#include "engine/algorithm/compiler.h"
+#include "engine/algorithm/sources.h"
 
 namespace ej {
 
@@ -50,10 +54,35 @@ Variables ExerciseWindow::current() const {
     return v;
 }
 
+void ExerciseWindow::attached() {
+    trace_.clear();
+    if (algorithmLoaded_) return;
+    algorithmLoaded_ = true;
+    const std::string_view text = algorithm::source(design_.name);
+    if (text.empty()) return;
+    try {
+        auto program = std::make_shared<const algorithm::Program>(algorithm::compile(text));
+        // The state's variables come first among the algorithm's, in the same order.
+        if (program->variables.size() < current().names().size()) {
+            algorithmError_ = "el algoritmo declara menos variables que la ventana";
+            return;
+        }
+        std::vector<std::string> names;
+        for (const auto& v : program->variables) names.push_back(v.name);
+        trace_.useNames(std::move(names));
+        run_.emplace(std::move(program), format_);
+    } catch (const algorithm::AlgorithmError& e) {
+        algorithmError_ = e.what();
+    }
+}
+
 void ExerciseWindow::activated() {
     reset();
-    trace_.record("", "reinicio", current());
+    if (!run_) return trace_.record("", "reinicio", current());
+    auto event = std::make_shared<const algorithm::Event>(run_->start());
+    trace_.record("", "reinicio", current(), {event, 0});
 }
+
 
 void ExerciseWindow::clicked(std::string_view button) {
     if (button == entryButton_)
@@ -67,17 +96,71 @@ void ExerciseWindow::traced(const std::string& box, const std::function<void()>&
     completed_ = false;
     pressState_.reset();
     passes_.clear();
+    handedOver_.reset();
     press();
     if (!isOpen()) return;
     const Variables after = current();
-    // After a completion loop, the press's own row shows the state as the loop began.
-    const Variables& pressed = pressState_ ? *pressState_ : after;
-    trace_.record(typed, outcome(view().text(messageLabel_), pressed), pressed);
-    for (auto& [label, state] : passes_) trace_.record("", std::move(label), state);
-    // What the completion does after its loop (sums, limits, classes) gets a last row.
-    if (pressState_ && trace_.differs(after)) trace_.record("", "cálculo final", after);
+    algorithm::Event event;
+    if (run_) event = handedOver_ ? run_->feed(*handedOver_) : run_->refused(view().text(messageLabel_));
+    recordPress(typed, after, std::move(event));
     pressState_.reset();
     passes_.clear();
+}
+
+namespace {
+
+// Stretches from..to of an event as one, at from.
+algorithm::Event joined(algorithm::Event e, std::size_t from, std::size_t to) {
+    auto& into = e.stretches[from];
+    for (std::size_t k = from + 1; k <= to; ++k) {
+        for (const auto& l : e.stretches[k].lines) {
+            auto same = std::find_if(into.lines.begin(), into.lines.end(), [&](const auto& m) { return m.line == l.line; });
+            if (same == into.lines.end()) {
+                into.lines.push_back(l);
+            } else {
+                same->times += l.times;
+                if (l.outcome >= 0) same->outcome = l.outcome;
+            }
+        }
+        into.values = std::move(e.stretches[k].values);
+    }
+    e.stretches.erase(e.stretches.begin() + static_cast<std::ptrdiff_t>(from) + 1,
+                      e.stretches.begin() + static_cast<std::ptrdiff_t>(to) + 1);
+    return e;
+}
+
+}  // namespace
+
+void ExerciseWindow::recordPress(const std::string& typed, const Variables& after, algorithm::Event event) {
+    // After a completion loop, the press's own row shows the state as the loop began,
+    // each pass a row, and what the completion does after the loop (sums, limits,
+    // classes) a last row when it changes anything.
+    const bool loop = pressState_.has_value();
+    const Variables& pressed = loop ? *pressState_ : after;
+    const Variables& lastShown = passes_.empty() ? pressed : passes_.back().second;
+    const bool finalRow = loop && lastShown.texts() != after.texts();
+
+    // The algorithm's stretches go to the same rows: the one before its loop to the
+    // press, its passes to the pass rows (the newest ones, when the window kept fewer),
+    // what follows the loop to the last row or, without one, to the row before it.
+    const long passCount = event.passes ? static_cast<long>(event.stretches.size()) - 2 : 0;
+    if (run_ && !loop && event.stretches.size() > 1) event = joined(std::move(event), 0, event.stretches.size() - 1);
+    if (run_ && loop && event.passes && !finalRow)
+        event = joined(std::move(event), static_cast<std::size_t>(passCount), static_cast<std::size_t>(passCount) + 1);
+    const auto shared = run_ ? std::make_shared<const algorithm::Event>(std::move(event)) : nullptr;
+    const bool passes = shared && shared->passes && loop;
+    const auto part = [&](long stretch) {
+        return stretch < 0 || !shared ? AlgorithmPart{} : AlgorithmPart{shared, static_cast<std::size_t>(stretch)};
+    };
+
+    trace_.record(typed, outcome(view().text(messageLabel_), pressed), pressed, part(0));
+    const long windowPasses = static_cast<long>(passes_.size());
+    long pass = 0;
+    for (auto& [label, state] : passes_) {
+        trace_.record("", std::move(label), state, part(passes ? 1 + passCount - windowPasses + pass : -1));
+        ++pass;
+    }
+    if (finalRow) trace_.record("", "cálculo final", after, part(passes ? passCount + 1 : -1));
 }
 
 std::string ExerciseWindow::outcome(std::string message, const Variables& after) const {
@@ -115,7 +198,9 @@ void ExerciseWindow::enter() {
 
     Step step;
     try {
-        step = take(Entry{toSingle(readValue(typed)), typed});
+        const Single value = toSingle(readValue(typed, format_));
+        step = take(Entry{value, typed});
+        if (!step.unread) handOver(value);
     } catch (const ArithmeticFault&) {
         // The press would have stopped the program; it is refused instead and the
         // state is as it was before it.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/algorithm/run.h"
 #include "engine/conversions.h"
 #include "engine/single.h"
 #include "engine/trace.h"
@@ -35,11 +36,16 @@ struct Entry {
 struct Step {
     enum Kind { Refused, More, Complete } kind = More;
     std::string message;  // the message label's caption when refused
+    // Refused by a guard of the window's own, ahead of the rules its algorithm writes (a
+    // value whose breakdown would never end): the state stays as it was and the
+    // algorithm never reads the value, as with a text the numeric test refuses.
+    bool unread = false;
 
     static Step more() { return {More, {}}; }
     static Step complete() { return {Complete, {}}; }
     static Step completeWhen(bool done) { return done ? complete() : more(); }
     static Step refused(std::string message) { return {Refused, std::move(message)}; }
+    static Step refusedUnread(std::string message) { return {Refused, std::move(message), true}; }
 };
 
 // A result box and the text it receives at completion.
@@ -70,6 +76,12 @@ public:
     const Trace& trace() const { return trace_; }
     Trace& trace() { return trace_; }
 
+    // The window's algorithm, run beside it from the window's first opening; null for a
+    // window without one, or whose algorithm does not compile (algorithmError() says why)
+    // or does not declare the state's variables.
+    const algorithm::Run* algorithm() const { return run_ ? &*run_ : nullptr; }
+    const std::string& algorithmError() const { return algorithmError_; }
+
 protected:
     virtual void reset() = 0;
     // The exercise state's variables as they stand, for the desk check.
@@ -83,6 +95,10 @@ protected:
     // The entry step on the input box; windows with more than one entry button call
     // it with their own pieces.
     void enter();
+    // The value read reaches the algorithm's waiting `Leer`: its rules, like the
+    // window's, decide what becomes of it. A press that hands over nothing was refused
+    // before them.
+    void handOver(Single value) { handedOver_ = value.value(); }
     void refuse(const std::string& message, const std::string& inputBox);
     void complete();
     // Runs the press of a button that reads `box`, then records its row in the trace;
@@ -113,9 +129,13 @@ protected:
     std::vector<std::string> resultBoxes_;
     std::string statementLabel_;
 
-    void attached() override { trace_.clear(); }
+    void attached() override;
 
 private:
+    // The event of the algorithm for the press under way.
+    algorithm::Event algorithmStep(const std::string& message);
+    // The algorithm's parts for the press row, its pass rows and its last row.
+    void recordPress(const std::string& typed, const Variables& after, algorithm::Event event);
     // The exercise state's variables as they stand now.
     Variables current() const;
     // The Resultado of a press: its message, else what it did to the state.
@@ -129,6 +149,11 @@ private:
     bool completed_ = false;
     std::optional<Variables> pressState_;
     std::vector<std::pair<std::string, Variables>> passes_;
+    std::optional<float> handedOver_;
+    // Compiled at the window's first opening, not at the program's start.
+    bool algorithmLoaded_ = false;
+    std::optional<algorithm::Run> run_;
+    std::string algorithmError_;
 };
 
 // An exercise whose state is one value: the state is copied for each press and
@@ -160,7 +185,7 @@ protected:
     Step take(const Entry& entry) final {
         State next = s;
         Step result = step(next, entry);
-        s = std::move(next);
+        if (!result.unread) s = std::move(next);
         return result;
     }
 

@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/algorithm/run.h"
 #include "engine/number_format.h"
 #include "engine/single.h"
 
@@ -44,6 +46,17 @@ private:
 // overlapping copy (a false -Wrestrict).
 std::string words(std::string_view first, std::string_view second);
 
+// What the window's algorithm did in one event of the desk check: a stretch of one of
+// its events (the rows of a press's completion loop share the press's event).
+struct AlgorithmPart {
+    std::shared_ptr<const algorithm::Event> event;
+    std::size_t stretch = 0;
+
+    const algorithm::Stretch* lines() const {
+        return event && stretch < event->stretches.size() ? &event->stretches[stretch] : nullptr;
+    }
+};
+
 // One event of an exercise window: a press, a pass of a completion loop or a reset.
 struct TraceRow {
     long number = 0;                 // "N°": the event's number, from 1
@@ -51,6 +64,7 @@ struct TraceRow {
     std::string result;              // "Resultado"
     std::vector<std::string> values;  // each variable's text after the event
     std::vector<bool> changed;        // which of them differ from the row before
+    AlgorithmPart algorithm;          // empty for a window without one
 };
 
 // The desk check of one exercise window: a row per event, oldest first. It keeps the
@@ -71,7 +85,11 @@ public:
     // Whether the variables differ from those of the newest row.
     bool differs(const Variables& vars) const;
 
-    void record(std::string entered, std::string result, const Variables& vars);
+    // The state's variables after the event, then any the algorithm adds after them
+    // (a loop index the window keeps to itself), from the algorithm's part.
+    void record(std::string entered, std::string result, const Variables& vars, AlgorithmPart algorithm = {});
+    // The variables' names as the window's algorithm declares them.
+    void useNames(std::vector<std::string> names) { names_ = std::move(names); }
     // Forgets every row; event numbers start again from 1.
     void clear();
 

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config clang libclang-rt-14-dev
+  g++ cmake make pkg-config clang libclang-rt-14-dev libc++-dev libc++abi-dev emscripten
+  libfast-float-dev locales
   qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   xvfb xauth imagemagick

@@ -1,9 +1,12 @@
 #include "ui/form_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QWindow>
 #include <stdexcept>
 
 #include "engine/exercise_window.h"
@@ -11,6 +14,7 @@
 #include "ui/qt_desktop.h"
 #include "ui/zoom.h"
 #include "ui/trace_window.h"
+#include "ui/window_menu.h"
 
 namespace ui {
 
@@ -45,6 +49,10 @@ void FormWidget::build() {
             auto* box = new QLineEdit(this);
             box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             box->setReadOnly(c.readOnly);
+            // Its own entries (copy, paste) come first in the window's context menu.
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &QWidget::customContextMenuRequested, this,
+                    [this, box](const QPoint& at) { openContextMenu(box, box->mapToGlobal(at)); });
             w = box;
             break;
         }
@@ -70,7 +78,8 @@ void FormWidget::build() {
     nameForScreenReaders(d);
     desktop_.zoom().follow(this, [this](const Zoom& zoom) { place(zoom); });
     if (auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_))
-        control(qs(exercise->statementLabel()))->setToolTip(QStringLiteral("F2: prueba de escritorio"));
+        control(qs(exercise->statementLabel()))
+            ->setToolTip(QStringLiteral("F1: ayuda · F2: prueba de escritorio y algoritmo · Ctrl++ / Ctrl+-: tamaño"));
     tellControlsApart(this, d);
 
     const auto order = d.tabOrder();
@@ -147,7 +156,38 @@ void FormWidget::close() { QWidget::close(); }
 bool FormWidget::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) desktop_.windowActivated(this);
     if (e->type() == QEvent::WindowDeactivate) desktop_.windowDeactivated(this);
+    if (e->type() == QEvent::Show) windowHandle()->installEventFilter(this);  // for the right-click, below
     return QWidget::event(e);
+}
+
+// A right-click asks for the context menu without the press itself, which would give the
+// control under the mouse the focus (Qt does so for any button): the menu leaves the
+// focus where it was. With a menu already open, Qt closes it as usual.
+bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == windowHandle() && e->type() == QEvent::MouseButtonPress && !QApplication::activePopupWidget()) {
+        const auto* press = static_cast<QMouseEvent*>(e);
+        if (press->button() == Qt::RightButton) {
+            const QPoint at = press->position().toPoint();
+            QWidget* over = childAt(at) ? childAt(at) : this;
+            QContextMenuEvent request(QContextMenuEvent::Mouse, over->mapFrom(this, at), press->globalPosition().toPoint(),
+                                      press->modifiers());
+            QApplication::sendEvent(over, &request);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void FormWidget::contextMenuEvent(QContextMenuEvent* e) { openContextMenu(nullptr, e->globalPos()); }
+
+// The window's entries, after a text box's own when the request came from one. The menu
+// never takes the activation from the window: Qt shows it as a popup.
+void FormWidget::openContextMenu(QLineEdit* box, const QPoint& at) {
+    QMenu* menu = box ? box->createStandardContextMenu() : new QMenu(this);
+    if (box) menu->addSeparator();
+    addWindowEntries(*menu, *this, desktop_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
 }
 
 void FormWidget::keyPressEvent(QKeyEvent* e) {
@@ -162,6 +202,8 @@ void FormWidget::keyPressEvent(QKeyEvent* e) {
     }
     case Qt::Key_Escape:
         return;  // Escape does nothing in these windows
+    case Qt::Key_F1:
+        return desktop_.toggleHelp(*this);
     case Qt::Key_F2:
         return toggleTrace();
     default:
@@ -173,7 +215,9 @@ void FormWidget::toggleTrace() {
     auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_);
     if (!exercise) return;  // the menu has no desk check
     if (trace_) return closeTrace();
-    trace_ = new TraceWindow(exercise->trace(), exercise->design().caption, this);
+    const ej::algorithm::Run* algorithm = exercise->algorithm();
+    trace_ = new TraceWindow(exercise->trace(), exercise->design().caption, this,
+                             algorithm ? &algorithm->program() : nullptr);
     desktop_.zoom().follow(trace_, [trace = trace_](const Zoom& zoom) { trace->takeFont(zoom.font()); });
     trace_->showBeside();
 }

@@ -10,6 +10,8 @@
 #include "engine/window.h"
 #include "ui/trace_window.h"
 
+class QLineEdit;
+
 namespace ui {
 
 class QtDesktop;
@@ -40,7 +42,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -49,6 +53,7 @@ private:
     void place(const Zoom& zoom);
     void nameForScreenReaders(const ej::WindowDesign& d);
     static void nameLabel(QLabel* label);
+    void openContextMenu(QLineEdit* box, const QPoint& at);
 
     ej::Window& logic_;
     QtDesktop& desktop_;

@@ -1,10 +1,13 @@
 // Writes a PNG of the menu and of every exercise window, fresh and after a typical
-// series, of the menu and one exercise window at 150 %, and of three desk checks after
-// their series, to the folder given (build/screenshots by default); offscreen unless a
+// series, of the menu and one exercise window at 150 %, and of four desk checks with
+// their algorithm (one at 200 %), of the help and of an exercise window with its context
+// menu open, to the folder given (build/screenshots by default); offscreen unless a
 // platform is named in QT_QPA_PLATFORM.
 #include <QApplication>
 #include <QDir>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <cstdio>
@@ -25,6 +28,27 @@ const char* const kTypical[] = {"7", "12", "-3", "4", "9", "-8", "6", "15", "0"}
 void save(QWidget* window, const QString& file) {
     QApplication::processEvents();
     window->grab().save(file);
+    std::printf("%s\n", file.toLocal8Bit().constData());
+}
+
+// The window with the context menu that a right-click in it opens, drawn over it as the
+// screen shows it.
+void saveWithContextMenu(QWidget* window, const QString& file) {
+    const QPoint at(window->width() / 3, window->height() / 4);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window, &rightClick);
+    QApplication::processEvents();
+    QWidget* menu = QApplication::activePopupWidget();
+    const QRect menuAt(window->mapFromGlobal(menu->pos()), menu->size());
+    const QRect all = window->rect().united(menuAt);
+    QPixmap shot(all.size());
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    window->render(&painter, -all.topLeft());
+    menu->render(&painter, menuAt.topLeft() - all.topLeft());
+    painter.end();
+    menu->close();
+    shot.save(file);
     std::printf("%s\n", file.toLocal8Bit().constData());
 }
 
@@ -51,9 +75,23 @@ void completeTypicalSeries(ui::FormWidget* form, const ej::ExerciseWindow& w) {
     }
 }
 
-// The windows whose desk check is shown after their series: a series, a parity and a
-// sorting window.
-bool showsItsTrace(const std::string& window) { return window == "frmej02" || window == "frmej24" || window == "frmej62"; }
+// Types each value and presses the entry button, as a student would.
+void enterValues(ui::FormWidget* form, const ej::ExerciseWindow& w, std::initializer_list<const char*> values) {
+    auto* input = qobject_cast<QLineEdit*>(form->control(QString::fromStdString(w.inputBox())));
+    auto* entry = qobject_cast<QPushButton*>(form->control(QString::fromStdString(w.entryButton())));
+    for (const char* value : values) {
+        input->setText(value);
+        entry->click();
+    }
+}
+
+// The windows whose desk check and algorithm are shown: a series window, a sort after its
+// last pass and a window of vectors after their series, and a parity window after a
+// refusal (before its series ends).
+bool showsItsTrace(const std::string& window) {
+    return window == "frmej13" || window == "frmej24" || window == "frmej62" || window == "frmej66";
+}
+bool showsARefusal(const std::string& window) { return window == "frmej24"; }
 
 }  // namespace
 
@@ -76,12 +114,27 @@ int main(int argc, char** argv) {
         save(form, base + ".png");
         if (auto* exercise = dynamic_cast<ej::ExerciseWindow*>(w)) {
             if (showsItsTrace(name)) form->toggleTrace();
+            if (showsARefusal(name)) {
+                enterValues(form, *exercise, {"7", "12", "-3", "abc"});
+                save(form->traceWindow(), base + "-trace.png");
+            }
             completeTypicalSeries(form, *exercise);
             save(form, base + "-completed.png");
-            if (form->traceWindow()) save(form->traceWindow(), base + "-trace.png");
+            if (form->traceWindow() && !showsARefusal(name)) save(form->traceWindow(), base + "-trace.png");
         }
         form->close();
     }
+    // What a student finds by a right-click or F1: an exercise window's context menu, and
+    // the help.
+    ej::Window* found = program.window("frmej01");
+    desktop.show(*found);
+    QApplication::processEvents();
+    ui::FormWidget* foundForm = desktop.widgetOf(*found);
+    saveWithContextMenu(foundForm, folder + "/frmej01-menu.png");
+    desktop.toggleHelp(*foundForm);
+    save(desktop.helpWindow(), folder + "/ayuda.png");
+    desktop.toggleHelp(*foundForm);
+    foundForm->close();
     // The menu and a window with a long statement as a projector shows them.
     desktop.zoom().setPercent(150);
     save(desktop.widgetOf(program.menu()), folder + "/frm2005-150.png");
@@ -90,5 +143,14 @@ int main(int argc, char** argv) {
     QApplication::processEvents();  // its activation starts the series afresh
     completeTypicalSeries(desktop.widgetOf(*zoomed), static_cast<ej::ExerciseWindow&>(*zoomed));
     save(desktop.widgetOf(*zoomed), folder + "/frmej49-150.png");
+    // A desk check and its algorithm as a projector shows them, in the middle of a series.
+    desktop.zoom().setPercent(200);
+    ej::Window* traced = program.window("frmej13");
+    desktop.show(*traced);
+    QApplication::processEvents();
+    ui::FormWidget* tracedForm = desktop.widgetOf(*traced);
+    tracedForm->toggleTrace();
+    enterValues(tracedForm, static_cast<ej::ExerciseWindow&>(*traced), {"4", "9", "2"});
+    save(tracedForm->traceWindow(), folder + "/frmej13-trace-200.png");
     return 0;
 }

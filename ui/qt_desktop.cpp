@@ -10,6 +10,7 @@ QtDesktop::QtDesktop(std::function<void()> onEnd) : onEnd_(std::move(onEnd)) {}
 
 QtDesktop::~QtDesktop() {
     ended_ = true;
+    delete help_;
     for (auto& [logic, widget] : open_) delete widget;
 }
 
@@ -31,6 +32,17 @@ void QtDesktop::show(ej::Window& window) {
     w->activateWindow();
 }
 
+void QtDesktop::toggleHelp(const QWidget& from) {
+    if (ended_) return;
+    if (help_) {
+        delete help_;
+        return;
+    }
+    help_ = new HelpWindow;
+    zoom_.follow(help_, [help = help_](const Zoom& zoom) { help->takeFont(zoom.font()); });
+    help_->showBeside(from);
+}
+
 void QtDesktop::windowActivated(FormWidget* w) {
     if (ended_ || w->isClosing()) return;
     const bool returning = awayFrom_ == w;
@@ -39,8 +51,8 @@ void QtDesktop::windowActivated(FormWidget* w) {
 }
 
 void QtDesktop::windowDeactivated(FormWidget* w) {
-    // A desk check never takes the activation; should a window manager hand it one all
-    // the same, coming back from it is no visit either.
+    // A desk check or the help never takes the activation; should a window manager hand
+    // one of them it all the same, coming back from it is no visit either.
     if (!ended_ && !w->isClosing() && !dynamic_cast<FormWidget*>(QApplication::activeWindow())) awayFrom_ = w;
 }
 
@@ -64,6 +76,7 @@ void QtDesktop::endProgram() {
         widget->deleteLater();
     }
     open_.clear();
+    delete help_;
     if (onEnd_) onEnd_();
 }
 

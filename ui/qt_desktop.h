@@ -5,6 +5,7 @@
 #include <map>
 
 #include "engine/window.h"
+#include "ui/help_window.h"
 #include "ui/zoom.h"
 
 namespace ui {
@@ -27,6 +28,10 @@ public:
     FormWidget* widgetOf(const ej::Window& window) const;
     // The program's zoom, which every open window follows and later ones open at.
     Zoom& zoom() { return zoom_; }
+    // The program's one help window: F1 in `from`, any window of the program, opens it
+    // beside that window, or closes it wherever it was opened.
+    void toggleHelp(const QWidget& from);
+    HelpWindow* helpWindow() const { return help_; }
 
     // From FormWidget.
     void windowActivated(FormWidget* w);
@@ -39,6 +44,7 @@ private:
     // The window that was active when the program lost the activation to another
     // application: activating it again is a return, not a visit.
     QPointer<FormWidget> awayFrom_;
+    QPointer<HelpWindow> help_;
     bool ended_ = false;
     Zoom zoom_;
 };

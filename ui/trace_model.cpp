@@ -10,7 +10,8 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TraceModel::TraceModel(const ej::Trace& trace, QObject* parent) : QAbstractTableModel(parent), trace_(trace) {
+TraceModel::TraceModel(const ej::Trace& trace, QObject* parent, const ej::algorithm::Program* algorithm)
+    : QAbstractTableModel(parent), trace_(trace), algorithm_(algorithm) {
     bold_.setBold(true);
     restart();
 }
@@ -93,10 +94,16 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TraceModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole) || section < 0 ||
         section >= static_cast<int>(headers_.size()))
         return QAbstractTableModel::headerData(section, orientation, role);
-    return qs(headers_[static_cast<std::size_t>(section)]);
+    const std::string& header = headers_[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole) return qs(header);
+    if (algorithm_)
+        for (const auto& v : algorithm_->variables)
+            if (v.name == header)
+                return v.type == ej::algorithm::Type::Entero ? QStringLiteral("Entero") : QStringLiteral("Real");
+    return {};
 }
 
 }  // namespace ui

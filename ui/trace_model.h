@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/algorithm/program.h"
 #include "engine/trace.h"
 
 namespace ui {
@@ -13,10 +14,11 @@ namespace ui {
 // It follows the trace as it grows: each new event is one inserted row and, at the
 // row cap, the oldest leaves from the top, so a press never rebuilds the table; only
 // a clear or a new set of variables does. When rows were dropped, a first row says
-// how many.
+// how many. With the window's algorithm, a variable's header tells its type as a tooltip.
 class TraceModel final : public QAbstractTableModel {
 public:
-    explicit TraceModel(const ej::Trace& trace, QObject* parent = nullptr);
+    explicit TraceModel(const ej::Trace& trace, QObject* parent = nullptr,
+                        const ej::algorithm::Program* algorithm = nullptr);
 
     // Brings the table up to the trace's rows; called after every change of the trace.
     void follow();
@@ -34,6 +36,7 @@ private:
     void restart();
 
     const ej::Trace& trace_;
+    const ej::algorithm::Program* algorithm_;
     std::vector<std::string> headers_;
     int rows_ = 0;          // event rows in the table
     long newest_ = 0;       // the number of the newest of them, 0 for none

@@ -7,11 +7,13 @@
 #include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStyle>
 #include <QStaticText>
 #include <QStyledItemDelegate>
@@ -20,6 +22,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/algorithm/marks.h"
+#include "ui/algorithm_pane.h"
 #include "ui/offscreen_focus.h"
 #include "ui/trace_model.h"
 
@@ -28,6 +32,8 @@ namespace ui {
 namespace {
 
 constexpr int kMinWidth = 280, kMaxWidth = 720, kMinHeight = 200;
+constexpr int kFixedColumns = 3;  // "N°", "Ingresado", "Resultado": a row's first columns
+const QString kLegend = QStringLiteral("▶ espera el próximo valor · resaltado: lo que ejecutó ");
 
 // Paints a cell as one line of plain text. The table repaints every cell in view at
 // each new row; the style's general item painting (icons, check boxes, eliding, several
@@ -45,7 +51,9 @@ public:
         QFont used = option.font;
         used.setBold(bold);
         painter->setFont(used);
-        painter->setPen(option.palette.color(QPalette::Text));
+        const bool selected = option.state & QStyle::State_Selected;  // the row whose event the algorithm shows
+        if (selected) painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), used);
         const QRect room = option.rect.adjusted(margin_, 0, -margin_, 0);
         const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
@@ -88,16 +96,29 @@ private:
 
 }  // namespace
 
-QString traceCaption(const std::string& exerciseCaption) {
-    auto digits = exerciseCaption.end();
-    while (digits != exerciseCaption.begin() && std::isdigit(static_cast<unsigned char>(digits[-1]))) --digits;
-    return QStringLiteral("Prueba de escritorio - Ejercicio ") +
-           QString::fromStdString(std::string(digits, exerciseCaption.end()));
+namespace {
+
+// The number an exercise window's caption ends with.
+QString exerciseNumber(const std::string& caption) {
+    auto digits = caption.end();
+    while (digits != caption.begin() && std::isdigit(static_cast<unsigned char>(digits[-1]))) --digits;
+    return QString::fromStdString(std::string(digits, caption.end()));
 }
 
-TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, QWidget* exercise)
+}  // namespace
+
+QString traceCaption(const std::string& exerciseCaption) {
+    return QStringLiteral("Prueba de escritorio - Ejercicio ") + exerciseNumber(exerciseCaption);
+}
+
+QString algorithmCaption(const std::string& exerciseCaption) {
+    return QStringLiteral("Algoritmo - Ejercicio ") + exerciseNumber(exerciseCaption);
+}
+
+TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, QWidget* exercise,
+                         const ej::algorithm::Program* algorithm)
     : QWidget(exercise, Qt::Window | Qt::WindowDoesNotAcceptFocus), trace_(trace),
-      model_(new TraceModel(trace, this)), table_(new QTableView(this)) {
+      model_(new TraceModel(trace, this, algorithm)), table_(new QTableView(this)) {
     setObjectName(QStringLiteral("traza"));
     setWindowTitle(traceCaption(exerciseCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -124,24 +145,55 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_);
+    if (algorithm) {
+        pane_ = new AlgorithmPane(*algorithm, algorithmCaption(exerciseCaption), this);
+        legend_ = new QLabel(kLegend + QStringLiteral("el último ingreso"), this);
+        auto* listing = new QWidget(this);
+        auto* column = new QVBoxLayout(listing);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(pane_);
+        column->addWidget(legend_);
+        split_ = new QSplitter(Qt::Horizontal, this);
+        split_->setChildrenCollapsible(false);
+        split_->addWidget(listing);
+        split_->addWidget(table_);
+        split_->setStretchFactor(1, 1);  // a wider window widens the table
+        layout->addWidget(split_);
+
+        table_->setSelectionMode(QAbstractItemView::SingleSelection);
+        table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        connect(table_, &QAbstractItemView::clicked, this, [this](const QModelIndex& at) { showRow(at.row()); });
+        connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) { markVariable(c); });
+
+        auto* copyAlgorithm = new QPushButton(QStringLiteral("Copiar algoritmo"), this);
+        copyAlgorithm->setFocusPolicy(Qt::NoFocus);
+        copyAlgorithm->setAutoDefault(false);
+        connect(copyAlgorithm, &QPushButton::clicked, this,
+                [this] { QGuiApplication::clipboard()->setText(pane_->source()); });
+        buttons->addWidget(copyAlgorithm);
+    } else {
+        layout->addWidget(table_);
+    }
+    buttons->addWidget(copy);
     layout->addLayout(buttons);
 
     connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
         fitNewRows(first, last);
         table_->scrollToBottom();
+        showNewest();
     });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         table_->resizeColumnsToContents();
         table_->scrollToBottom();
+        showNewest();
     });
     // The trace outlives this window; a closed window's model is simply no longer told.
     trace_.setObserver([model = QPointer<TraceModel>(model_)] {
         if (model) model->follow();
     });
     table_->resizeColumnsToContents();
+    showNewest();
 }
 
 void TraceWindow::showBeside() {
@@ -155,6 +207,9 @@ void TraceWindow::showBeside() {
 void TraceWindow::takeFont(const QFont& font) {
     const QFont before = this->font();
     setFont(font);
+    // The header holds the style's own font for its class, which a parent's does not reach.
+    table_->horizontalHeader()->setFont(font);
+    if (pane_) pane_->takeFont(font);
     scale_ = double(font.pixelSize()) / QApplication::font().pixelSize();
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
     table_->resizeColumnsToContents();
@@ -165,23 +220,50 @@ void TraceWindow::takeFont(const QFont& font) {
     }
 }
 
-void TraceWindow::sizeToContents() {
+int TraceWindow::columnsWidth(int count) const {
     int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < model_->columnCount(); ++c) width += table_->columnWidth(c);
+    for (int c = 0; c < std::min(count, model_->columnCount()); ++c) width += table_->columnWidth(c);
+    return width;
+}
+
+// As wide as the table's columns, up to a limit, and as tall as the exercise window.
+void TraceWindow::sizeToContents() {
+    if (pane_) return sizeWithAlgorithm();
     const QMargins m = layout()->contentsMargins();
-    width = std::clamp(width + m.left() + m.right(), int(kMinWidth * scale_), int(kMaxWidth * scale_));
-    resize(width, std::max(int(kMinHeight * scale_), parentWidget()->height()));
+    const int width = columnsWidth(model_->columnCount()) + m.left() + m.right();
+    resize(std::clamp(width, int(kMinWidth * scale_), int(kMaxWidth * scale_)),
+           std::max(int(kMinHeight * scale_), parentWidget()->height()));
+}
+
+// The algorithm's longest line beside at least the table's first columns, and more of the
+// table as the screen beside the exercise window allows; as tall as the exercise window,
+// since each new row repaints every row in view (the algorithm scrolls by itself).
+void TraceWindow::sizeWithAlgorithm() {
+    const QWidget& exercise = *parentWidget();
+    const QRect beside = exercise.frameGeometry(), screen = exercise.screen()->availableGeometry();
+    const int frame = beside.width() - exercise.width();  // the window manager's borders
+    const QMargins m = layout()->contentsMargins();
+    const int margins = m.left() + m.right();
+    const int listing = pane_->naturalWidth() + split_->handleWidth();
+    const int room = std::max(screen.right() - beside.right(), beside.left() - screen.left()) - frame;
+    const int least = listing + std::max(columnsWidth(kFixedColumns), int(kMinWidth * scale_)) + margins;
+    const int most = listing + std::min(columnsWidth(model_->columnCount()), int(kMaxWidth * scale_)) + margins;
+    const int width = std::min(std::max(least, std::min(most, room)), screen.width() - frame);
+    split_->setSizes({pane_->naturalWidth(), width - listing - margins});
+    resize(width, std::max(int(kMinHeight * scale_), exercise.height()));
 }
 
 // To the right of the exercise window where the screen has room, else to its left,
-// top edges aligned; never off the screen.
+// top edges aligned; never off the screen. Where neither side has room, on the side
+// where it covers less of the exercise window.
 void TraceWindow::placeBeside(const QWidget& exercise) {
     const QRect beside = exercise.frameGeometry();
     const int frame = beside.width() - exercise.width();  // the window manager's borders
     const int width = this->width() + frame;
     const QRect screen = exercise.screen()->availableGeometry();
-    int x = beside.right() + 1;
-    if (x + width > screen.right() + 1) x = beside.left() - width;
+    const int right = beside.right() + 1, left = beside.left() - width;
+    const int overRight = right + width - (screen.right() + 1), overLeft = screen.left() - left;
+    int x = overRight <= 0 || (overLeft > 0 && overRight <= overLeft) ? right : left;
     x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width));
     move(x, beside.top());
 }
@@ -198,5 +280,48 @@ void TraceWindow::fitNewRows(int first, int last) {
 }
 
 void TraceWindow::copy() const { QGuiApplication::clipboard()->setText(QString::fromStdString(trace_.tabSeparated())); }
+
+// After every change of the table: the newest event whole, a press with all its passes,
+// and no row selected.
+void TraceWindow::showNewest() {
+    if (!pane_) return;
+    if (table_->selectionModel()->hasSelection()) table_->clearSelection();
+    const auto& rows = trace_.rows();
+    const ej::algorithm::Event* event = nullptr;  // the newest row's, or the press's before rows of no part
+    for (auto r = rows.rbegin(); r != rows.rend() && !event; ++r) event = r->algorithm.event.get();
+    const std::size_t lines = pane_->program().lines.size();
+    ej::algorithm::Marks none;
+    none.lines.resize(lines);
+    pane_->showMarks(event ? ej::algorithm::marksOf(*event, lines) : none);
+    legend_->setText(kLegend + QStringLiteral("el último ingreso"));
+}
+
+// The row's own part of its event; a row that has none (a pass the algorithm does not
+// take apart) shows the whole event of the press it follows.
+void TraceWindow::showRow(int tableRow) {
+    const auto& rows = trace_.rows();
+    const int first = tableRow - model_->firstEventRow();
+    if (first < 0 || first >= static_cast<int>(rows.size())) return showNewest();
+    const std::size_t lines = pane_->program().lines.size();
+    for (int r = first; r >= 0; --r) {
+        const ej::AlgorithmPart& part = rows[static_cast<std::size_t>(r)].algorithm;
+        if (!part.event) continue;
+        pane_->showMarks(r == first ? ej::algorithm::marksOf(*part.event, lines, part.stretch)
+                                    : ej::algorithm::marksOf(*part.event, lines));
+        break;
+    }
+    const long number = rows[static_cast<std::size_t>(first)].number;
+    legend_->setText(kLegend + QStringLiteral("la fila ") + QString::number(number));
+}
+
+// A click on a variable's header marks the lines that give it its value; on it again,
+// or on another column, no longer.
+void TraceWindow::markVariable(int column) {
+    const std::string name = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toStdString();
+    const auto& variables = pane_->program().variables;
+    const auto found = std::find_if(variables.begin(), variables.end(), [&](const auto& v) { return v.name == name; });
+    const int variable = found == variables.end() ? -1 : static_cast<int>(found - variables.begin());
+    pane_->markAssignments(variable == pane_->markedVariable() ? -1 : variable);
+}
 
 }  // namespace ui

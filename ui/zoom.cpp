@@ -36,18 +36,24 @@ bool Zoom::stepFor(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        setStep(std::min(step_ + 1, kPercentSteps.size() - 1));
+        enlarge();
         return true;
     case Qt::Key_Minus:
-        setStep(step_ == 0 ? 0 : step_ - 1);
+        reduce();
         return true;
     case Qt::Key_0:
-        setStep(0);
+        restore();
         return true;
     default:
         return false;
     }
 }
+
+void Zoom::enlarge() { setStep(std::min(step_ + 1, kPercentSteps.size() - 1)); }
+
+void Zoom::reduce() { setStep(step_ == 0 ? 0 : step_ - 1); }
+
+void Zoom::restore() { setStep(0); }
 
 void Zoom::setPercent(int percent) {
     const auto it = std::find(kPercentSteps.begin(), kPercentSteps.end(), percent);

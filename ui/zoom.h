@@ -33,6 +33,11 @@ public:
     QFont font() const;
 
     void setPercent(int percent);  // one of the steps
+    // What the zoom keys do, also chosen from a window's context menu: a step up, a
+    // step down (neither past the ends) and back to 100 %.
+    void enlarge();
+    void reduce();
+    void restore();
 
     // Runs apply with this zoom now, and again after every change, for as long as
     // window lives: how a window, whatever its kind, takes the zoom and follows it.

@@ -1,6 +1,7 @@
 // What the desk check adds to a press: the same presses with the window's trace window
 // open and closed, on the offscreen platform. Each press is timed with everything it
-// makes Qt do before the next one (the table's new row, its scrolling and painting).
+// makes Qt do before the next one (the table's new row, its scrolling and painting, and
+// the algorithm beside it marking the event).
 #include <QApplication>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -73,6 +74,22 @@ void PressOfASeries(benchmark::State& state) {
     }
 }
 BENCHMARK(PressOfASeries)->ArgName("trace_open")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Odd and even values in turn into frmej24: each press runs other lines of its algorithm
+// than the press before, so the algorithm's marks are painted anew every time.
+void PressOfChangingMarks(benchmark::State& state) {
+    OpenWindow window("frmej24", state.range(0) != 0);
+    bool odd = false;
+    for (auto _ : state) {
+        window.press((odd = !odd) ? "7" : "8");
+        if (window.complete()) {
+            state.PauseTiming();
+            window.reopen();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(PressOfChangingMarks)->ArgName("trace_open")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Refused presses once the trace holds its 10,000 rows: each new row drops the oldest.
 void PressAtTheRowCap(benchmark::State& state) {

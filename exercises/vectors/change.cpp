@@ -4,63 +4,20 @@
 #include <cmath>
 
 #include "engine/conversions.h"
+#include "engine/stepping.h"
 #include "exercises/vectors/vector_window.h"
 
 namespace ej::vectors {
 
-namespace {
-
-// Adding 1 to a single is exact up to 2^24; there the sum rounds back to 2^24.
-constexpr double kLastCount = 16777216.0;
-
-// The lowest power of 2 not above r: the rounding grid is fixed from there to twice it.
-double binadeBottom(float r) {
-    int e = 0;
-    std::frexp(r, &e);
-    return std::ldexp(1.0, e - 1);
-}
-
-struct Subtracted {
-    double times;
-    float left;
-};
-
-// The loop "while r >= d: r = r - d", each difference rounded to a single. Within one
-// binade every difference rounds on the same grid; the size of a step then depends
-// only on the grid's parity at r when d falls half way between two grid points, and
-// once two steps running have the same size, every further step has it too while the
-// difference stays in the binade. Such a run is taken in one go.
-Subtracted subtractWhileAtLeast(float r, float d) {
-    double times = 0;
-    double lastStep = 0;  // the last step's size, when its difference fell on r's grid
-    while (r >= d) {
-        const double bottom = binadeBottom(r);
-        const double difference = static_cast<double>(r) - d;  // exact
-        const float next = r - d;
-        const double step = static_cast<double>(r) - next;
-        if (step == 0) throw ArithmeticFault{};  // the loop would never end
-        const bool onGrid = difference >= bottom;
-        if (onGrid && step == lastStep) {
-            const double run = std::floor((difference - bottom) / step) + 1;
-            r = static_cast<float>(static_cast<double>(r) - run * step);
-            times += run;
-        } else {
-            r = next;
-            times += 1;
-        }
-        lastStep = onGrid ? step : 0;
-    }
-    return {times, r};
-}
-
-}  // namespace
-
 void Change::breakDown(Single amount) {
     remainder = amount;
     for (std::size_t i = 0; i < kDenominations.size(); ++i) {
-        const Subtracted s = subtractWhileAtLeast(remainder.value(), kDenominations[i]);
-        remainder = s.left;
-        counts[i] = static_cast<float>(std::min(static_cast<double>(counts[i].value()) + s.times, kLastCount));
+        const float d = kDenominations[i];
+        const Walk w = walkWhile(remainder.value(), -d, Relation::GreaterEqual, d);
+        if (w.stalled) throw ArithmeticFault{};  // the loop would never end
+        remainder = w.last;
+        // Adding 1 to a single is exact up to 2^24; there the count stays.
+        counts[i] = walkTimes(counts[i].value(), 1, w.passes);
     }
 }
 

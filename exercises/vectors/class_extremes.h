@@ -32,7 +32,8 @@ template <class First, class Second>
 struct ClassExtremesState {
     SortedSeries series{24.0f};
     // Shown by the selection-sort windows; the bubble-sort window's exercise lists none
-    // (its sort's temporary serves), so there it stays out of the desk check.
+    // (its sort's temporary serves, and shows the copy), so there it stays out of the
+    // desk check.
     WorkingCopy copy;
     ClassExtreme<First> first;
     ClassExtreme<Second> second;
@@ -56,8 +57,13 @@ public:
 private:
     void finish(State& s) override {
         this->sortByPasses(s, how_);
+        // The bubble-sort window keeps no working copy of its own: once the sort is
+        // over, its temporary serves as one.
+        const bool temporaryServes = how_.method == Method::Bubble;
+        if (temporaryServes) s.copy.value = s.series.sorting.temporary;
         scan(s.first, s.series.vector, first_, s.copy);
         scan(s.second, s.series.vector, second_, s.copy);
+        if (temporaryServes) s.series.sorting.temporary = s.copy.value;
     }
     // The selection-sort windows list the sort's extreme so far and its subscript last;
     // the bubble-sort window has no working copy of its own.

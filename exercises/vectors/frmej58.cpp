@@ -31,9 +31,6 @@ WindowDesign frmej58Design() {
     });
 }
 
-// Net amounts: whole, not negative, and small enough for their breakdown to end.
-bool payable(Single amount) { return wholeNonNegative(amount) && breakdownEnds(amount); }
-
 struct State {
     StoredSeries series{18.0f};
     Single sum;
@@ -50,9 +47,11 @@ class Frmej58 final : public VectorWindow<State> {
 public:
     // The numeric test and the admission rule share the one message.
     explicit Frmej58(const NumberFormat& format)
-        : VectorWindow(frmej58Design(), format, payable, {.notNumeric = " no es lo pedido"}) {}
+        : VectorWindow(frmej58Design(), format, wholeNonNegative, {.notNumeric = " no es lo pedido"}) {}
 
 private:
+    // Net amounts small enough for their breakdown to end.
+    bool workable(Single amount) const override { return breakdownEnds(amount); }
     void accumulate(State& s, Single element) override { s.sum += element; }
     void finish(State& s) override {
         loopBegins(s);

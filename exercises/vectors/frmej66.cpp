@@ -82,10 +82,11 @@ private:
         const std::string typed = view().text(kQuantityBox);
         if (!isNumeric(typed, format())) return refuse(notNumeric(typed), kQuantityBox);
         try {
-            s.value = toSingle(readValue(typed));
+            s.value = toSingle(readValue(typed, format()));
         } catch (const ArithmeticFault&) {
             return refuse(notAsked(typed), kQuantityBox);
         }
+        handOver(s.value);
         // A number of 0 would leave no room for any amount.
         if (!isWholeNonNegative(s.value) || s.value == Single(0.0f)) return refuse(notAsked(typed), kQuantityBox);
         s.wages = s.value;
@@ -111,11 +112,16 @@ private:
     // Gross amounts above 0, whose net amount can be broken down.
     Step step(State& s, const Entry& e) override {
         s.value = e.value;
-        if (!(s.value > Single(0.0f)) || !breakdownEnds(netAmount(s.value))) return Step::refused(notAsked(e.text));
+        const bool above = s.value > Single(0.0f);
+        const bool ends = above && breakdownEnds(netAmount(s.value));
         if (s.wages == Single(0.0f)) {
+            // The algorithm still waits for the number of wages, not for an amount.
+            if (!ends) return Step::refusedUnread(notAsked(e.text));
             quantityMissing_ = true;
-            return Step::refused(kAskForQuantity);
+            return Step::refusedUnread(kAskForQuantity);
         }
+        if (!above) return Step::refused(notAsked(e.text));
+        if (!ends) return Step::refusedUnread(notAsked(e.text));
         s.wageCounter += 1.0f;
         s.gross[s.wageCounter] = s.value;
         if (s.wageCounter != s.wages) return Step::more();

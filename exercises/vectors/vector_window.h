@@ -73,6 +73,9 @@ protected:
     virtual void accumulate(State&, Single /*element*/) {}
     // The work done once the N-th value is stored, before the completion step.
     virtual void finish(State&) {}
+    // Whether the closing work can be done with an admitted value: a value for which
+    // it would never end is refused ahead of the rules the algorithm writes.
+    virtual bool workable(Single /*value*/) const { return true; }
     // The results written after the vector text, in writing order.
     virtual std::vector<Result> statistics() const { return {}; }
 
@@ -92,7 +95,9 @@ protected:
 
 private:
     Step step(State& s, const Entry& e) final {
+        s.series.value = e.value;
         if (!admission_(e.value)) return Step::refused(this->notAsked(e.text));
+        if (!workable(e.value)) return Step::refusedUnread(this->notAsked(e.text));
         s.series.store(e.value);
         accumulate(s, s.series.latest());
         if (!s.series.full()) return Step::more();

@@ -43,6 +43,8 @@ class Desktop:
         # Listening before the program starts: it learns of the listener as it joins the bus.
         self.renamed = []
         pyatspi.Registry.registerEventListener(self.heard_rename, "object:property-change:accessible-name")
+        self.popup = None
+        pyatspi.Registry.registerEventListener(self.heard_popup, "object:state-changed:showing")
         self.xlogo = subprocess.Popen(["xlogo"], stderr=subprocess.DEVNULL)
         self.program = subprocess.Popen([program])
         self.app = wait_for("the program on the accessibility bus", self.find_app)
@@ -93,6 +95,29 @@ class Desktop:
         window = wait_for(f"the X window {title}", lambda: self.x_window(title))
         xdotool("windowactivate", "--sync", window)
 
+    def active_title(self):
+        """The caption of the window the window manager has made active."""
+        return " ".join(xdotool("getactivewindow", "getwindowname"))
+
+    def heard_popup(self, event):
+        # A popup menu is no child of the application on the bus: it is known by its showing.
+        try:
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_POPUP_MENU:
+                self.popup = event.source
+        except GLib.Error:  # shown, then gone already
+            pass
+
+    def choose_from_menu(self, title, entry):
+        """Right-clicks the window, then clicks the entry of the menu that opens, as a
+        student does."""
+        window = wait_for(f"the X window {title}", lambda: self.x_window(title))
+        self.popup = None
+        xdotool("mousemove", "--window", window, "4", "4", "click", "3")
+        menu = wait_for(f"the context menu of {title}", lambda: self.popup)
+        box = find(menu, entry, pyatspi.ROLE_MENU_ITEM).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
+        wait_for(f"the context menu of {title} to close", lambda: not showing(menu))
+
     @staticmethod
     def x_window(title):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$"],
@@ -120,6 +145,14 @@ def exit_button(frame):
         if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name.lower() == "salir":
             return node
     raise AssertionError(f"no exit button in {frame.name}")
+
+
+def showing(node):
+    try:
+        node.clear_cache()
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except GLib.Error:  # gone with its window
+        return False
 
 
 def text_of(box):
@@ -156,6 +189,10 @@ class Frmej01:
     def visit_the_menu(self):
         self.desktop.activate("Ejercicios 2005")
         self.activate()
+
+    def expect_active(self):
+        wait_for(f"frmej01 active, not {self.desktop.active_title()!r}",
+                 lambda: self.desktop.active_title() == "Ejercicio 01", 2)
 
     def close(self):
         self.desktop.press(exit_button(self.frame))
@@ -200,6 +237,50 @@ def survives_f2(desktop):
     ej01.expect_sum(SERIES)
     ej01.close()
     wait_for("the desk check to close with its window", lambda: trace not in {w.name for w in desktop.frames()})
+
+
+def survives_f1_and_the_context_menu(desktop):
+    """F1 opens the help and the right-click's menu does what the keys do, in the middle of
+    a series: the exercise window stays active, keeps the keyboard and its series."""
+    help = "Ayuda - Ejercicios 2005"
+    ej01 = Frmej01(desktop)
+    ej01.enter(SERIES[:3])
+    xdotool("key", "F1")
+    wait_for("the help", lambda: help in {w.name for w in desktop.frames()})
+    ej01.expect_active()
+    ej01.enter(SERIES[3:5])  # typed on, with no click
+    desktop.choose_from_menu("Ejercicio 01", "Ayuda (F1)")
+    wait_for("the help to close", lambda: help not in {w.name for w in desktop.frames()})
+    desktop.choose_from_menu("Ejercicio 01", "Ampliar (Ctrl++)")
+    desktop.choose_from_menu("Ejercicio 01", "Tamaño normal (Ctrl+0)")
+    ej01.expect_active()
+    ej01.enter(SERIES[5:])
+    ej01.expect_sum(SERIES)
+    ej01.close()
+
+
+def algorithm_is_read(desktop):
+    """The algorithm beside the desk check reaches a screen reader: its name, its text as
+    its file holds it, and the marks of each event as its description."""
+    ej01 = Frmej01(desktop)
+    xdotool("key", "F2")
+    trace = desktop.frame("Prueba de escritorio - Ejercicio 01")
+    pane = wait_for("the algorithm beside the desk check",
+                    lambda: next((n for n in descendants(trace) if n.name == "Algoritmo - Ejercicio 01"), None))
+    assert text_of(pane).startswith("Algoritmo Ejercicio01\n\t// Variables"), repr(text_of(pane)[:40])
+
+    def described(marks):
+        def read():
+            pane.clear_cache()
+            return pane.description == marks
+        wait_for(f"the marks {marks!r}, read {pane.description!r}", read, 2)
+
+    described("Ejecutó las líneas 3, 4, 7, 8, 11 (→ Verdadero), 12. Espera el próximo valor en la línea 13.")
+    ej01.enter(SERIES[:1])
+    described("Ejecutó las líneas 11 (→ Verdadero), 12, 13, 15, 16. Espera el próximo valor en la línea 13.")
+    marks = pane.description
+    ej01.close()
+    return marks
 
 
 def refusal_is_heard(desktop):
@@ -250,8 +331,11 @@ def main():
         check("a half-entered series survives a switch to xlogo and back", lambda: survives_another_application(desktop))
         check("a half-entered series restarts after a visit to the menu", lambda: restarts_after_the_menu(desktop))
         check("F2 opens the desk check; the exercise window keeps its half-entered series", lambda: survives_f2(desktop))
+        check("F1 and the context menu leave the exercise window active with its half-entered series",
+              lambda: survives_f1_and_the_context_menu(desktop))
         if not activation_only:
             print(f"ok   a refusal reaches an AT-SPI listener: {refusal_is_heard(desktop)!r}")
+            print(f"ok   the algorithm beside the desk check reads through AT-SPI: {algorithm_is_read(desktop)!r}")
             check("all seventy windows are frames named by their caption, every control named",
                   lambda: every_window_is_a_named_frame(desktop))
         check("\"Salir\" ends the program", lambda: salir_ends_the_program(desktop))

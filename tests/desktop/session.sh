@@ -30,7 +30,8 @@ await() {
 # The X server picks a free display and writes its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>"$XDG_RUNTIME_DIR/xvfb.log" &
 pids+=($!)
-await "the X server" test -s "$XDG_RUNTIME_DIR/display"
+# The number is whole once its line ends: a busy machine may show the file half written.
+await "the X server" sh -c '[ "$(wc -l <"$XDG_RUNTIME_DIR/display")" -ge 1 ]'
 export DISPLAY=":$(head -n1 "$XDG_RUNTIME_DIR/display")"
 await "the X server on $DISPLAY" xprop -root
 

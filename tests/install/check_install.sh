@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder and checks that it holds exactly the
-# program, its desktop entry, icon, metainfo, compressed manual page, copyright and
-# changelog, and that they validate.
+# program, its desktop entry, icon, metainfo, compressed manual pages (English and
+# Spanish), copyright and changelog, and that they validate.
 set -euo pipefail
 build=$1
 stage=$(mktemp -d)
@@ -17,6 +17,7 @@ expected=$(sort <<'LIST'
 ./usr/share/doc/ejercicios2005/changelog.gz
 ./usr/share/doc/ejercicios2005/copyright
 ./usr/share/man/man1/ejercicios2005.1.gz
+./usr/share/man/es/man1/ejercicios2005.1.gz
 LIST
 )
 if [ "$actual" != "$expected" ]; then
@@ -26,5 +27,5 @@ if [ "$actual" != "$expected" ]; then
 fi
 desktop-file-validate "$stage/usr/share/applications/org.ejercicios2005.ejercicios2005.desktop"
 appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/org.ejercicios2005.ejercicios2005.metainfo.xml"
-zcat "$stage/usr/share/man/man1/ejercicios2005.1.gz" | groff -man -Tutf8 -ww -z
+for page in man1 es/man1; do zcat "$stage/usr/share/man/$page/ejercicios2005.1.gz" | groff -man -Tutf8 -ww -z; done
 echo "install: ok"

@@ -1,13 +1,17 @@
 // The desk-check table follows its trace row by row, and its window never takes the
-// activation from its exercise window, even when "Copiar" is clicked.
+// activation from its exercise window, even when "Copiar" or "Copiar algoritmo" is
+// clicked; its algorithm and its variables are named for a screen reader.
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
+#include "engine/algorithm/sources.h"
 #include "engine/exercise_window.h"
 #include "shell/program.h"
+#include "ui/algorithm_pane.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 #include "ui/trace_model.h"
@@ -30,12 +34,37 @@ TEST(TraceWindow, OpensBesideItsWindowWhichStaysActiveThroughACopy) {
     auto* exercise = static_cast<ej::ExerciseWindow*>(program.window("frmej52"));
     desktop.show(*exercise);
     QApplication::processEvents();
-    EXPECT_EQ(desktop.widgetOf(*exercise)->control("lblej5201")->toolTip(), "F2: prueba de escritorio");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
     ui::TraceWindow* trace = desktop.widgetOf(*exercise)->traceWindow();
     EXPECT_EQ(trace->windowTitle(), "Prueba de escritorio - Ejercicio 52");  // its window's caption: "Eejercicio 52"
-    auto* copy = trace->findChild<QPushButton*>();
-    QTest::mouseClick(trace->windowHandle(), Qt::LeftButton, {}, copy->mapTo(trace, copy->rect().center()));
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), exercise->trace().tabSeparated());
-    EXPECT_EQ(QApplication::activeWindow(), desktop.widgetOf(*exercise));
+    // The table as tab-separated text; the algorithm exactly as its file holds it.
+    const std::pair<QString, std::string> copies[] = {{"Copiar", exercise->trace().tabSeparated()},
+                                                      {"Copiar algoritmo", std::string(ej::algorithm::source("frmej52"))}};
+    for (const auto& [caption, copied] : copies) {
+        SCOPED_TRACE(caption.toStdString());
+        const auto buttons = trace->findChildren<QPushButton*>();
+        const auto copy = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text() == caption; });
+        ASSERT_NE(copy, buttons.end());
+        QTest::mouseClick(trace->windowHandle(), Qt::LeftButton, {}, (*copy)->mapTo(trace, (*copy)->rect().center()));
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), copied);
+        EXPECT_EQ(QApplication::activeWindow(), desktop.widgetOf(*exercise));
+    }
+}
+
+TEST(TraceWindow, NamesItsAlgorithmForAScreenReaderAndEachVariablesTypeInItsHeader) {
+    ui::QtDesktop desktop(nullptr);
+    ej::Program program(desktop, {",", "."});
+    auto* exercise = static_cast<ej::ExerciseWindow*>(program.window("frmej13"));
+    desktop.show(*exercise);
+    QApplication::processEvents();
+    desktop.widgetOf(*exercise)->toggleTrace();
+    const ui::TraceWindow* trace = desktop.widgetOf(*exercise)->traceWindow();
+    EXPECT_EQ(trace->pane()->accessibleName(), "Algoritmo - Ejercicio 13");
+    EXPECT_EQ(trace->pane()->accessibleDescription(),
+              "Ejecutó las líneas 3, 4, 7, 8, 9, 12 (→ Verdadero), 13. Espera el próximo valor en la línea 14.");
+    auto tooltip = [&](int column) {
+        return trace->model().headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+    };
+    EXPECT_EQ(tooltip(3), "Entero");  // contador
+    EXPECT_EQ(tooltip(4), "Real");    // valor
 }

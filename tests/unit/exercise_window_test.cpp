@@ -96,11 +96,13 @@ TEST(EntryCycle, AValueBeyondTheSingleRangeIsRefused) {
 
 TEST(EntryCycle, TheValueReadDecidesWhatIsCounted) {
     Opened comma("frmej01", {",", "."});
-    comma.enterAll({"2,5", "2.5", " 7 ", "1e3"}).enterAll(times(6, "0"));
-    EXPECT_EQ(comma.text("txtej0102"), "1011,5");
+    comma.enterAll({"2,5", "2.5", " 7 ", "1e3", "1.000"}).enterAll(times(5, "0"));
+    EXPECT_EQ(comma.text("txtej0102"), "1013");
     Opened point("frmej01", {".", ","});
-    point.enterAll({"2,5", "2.5"}).enterAll(times(8, "0"));
-    EXPECT_EQ(point.text("txtej0102"), "4.5");
+    point.enter("2,5");
+    EXPECT_EQ(point.message(), "El valor 2,5 no es numérico");
+    point.enterAll({"2.5", "1.000"}).enterAll(times(8, "0"));
+    EXPECT_EQ(point.text("txtej0102"), "3.5");
 }
 
 // Whole values until the window completes; a bounded series then takes its end mark.

@@ -2,10 +2,14 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
+#include <QTextBlock>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +19,7 @@
 
 #include "shell/catalog.h"
 #include "shell/program.h"
+#include "ui/algorithm_pane.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 #include "ui/scenario/script.h"
@@ -30,6 +35,10 @@ std::string quote(const QString& s) {
     std::string out = "\"";
     for (char c : s.toStdString()) {
         if (c == '"' || c == '\\') out += '\\';
+        if (c == '\t') {
+            out += "\\t";
+            continue;
+        }
         out += c;
     }
     return out + "\"";
@@ -62,6 +71,12 @@ public:
             return same("program " + w[1], "program " + state);
         }
         if (c.verb == "expect" && w[0] == "trace") return expectTrace(w);
+        if (c.verb == "expect" && w[0] == "algorithm") return expectAlgorithm(w);
+        if (c.verb == "click") return clickTrace(w);
+        if (c.verb == "expect" && w[0] == "ayuda") {
+            const bool open = desktop_.helpWindow() && desktop_.helpWindow()->isVisible();
+            return same("ayuda open " + w[2], "ayuda open " + yesNo(open));
+        }
         ui::FormWidget* form = widget(w[0]);
         if (c.verb == "expect" && w[1] == "open") return same(w[0] + " open " + w[2], w[0] + " open " + (form ? "yes" : "no"));
         if (!form) return Failure{w[0] + " open", w[0] + " not open"};
@@ -74,6 +89,7 @@ public:
         if (c.verb == "expect" && w[1] == "active") return same(w[0] + " active " + w[2], w[0] + " active " + yesNo(isActive(form)));
         if (c.verb == "expect" && w[1] == "caption") return same(quote(qs(w[2])), quote(form->windowTitle()));
         if (c.verb == "key") return key(form, w[0], w[1]);
+        if (c.verb == "menu") return chooseFromMenu(form, w[0], w[1]);
         if (c.verb == "expect" && w[1] == "texts") return expectTexts(form, w);
 
         QWidget* control = form->control(qs(w[1]));
@@ -156,11 +172,33 @@ private:
         const Qt::Key k = name == "Enter"   ? Qt::Key_Return
                           : name == "Space" ? Qt::Key_Space
                           : name == "Tab"   ? Qt::Key_Tab
+                          : name == "F1"    ? Qt::Key_F1
                           : name == "F2"    ? Qt::Key_F2
                                             : Qt::Key_Escape;
         QWidget* target = form->focusWidget() ? form->focusWidget() : form;
         QTest::keyClick(target, k);
         return settle();
+    }
+
+    // A right-click in the window's top-left corner, clear of its controls, then a click
+    // on the entry of the context menu that opens.
+    std::optional<Failure> chooseFromMenu(ui::FormWidget* form, const std::string& window, const std::string& entry) {
+        bringForward(form);
+        QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, QPoint(1, 1));
+        settle();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return Failure{"a context menu in " + window, "none"};
+        std::string entries;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == qs(entry)) {
+                QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return settle();
+            }
+            if (!action->isSeparator()) entries.append(entries.empty() ? "" : " ").append(quote(action->text()));
+        }
+        menu->close();
+        settle();
+        return Failure{"an entry " + quote(qs(entry)) + " in the menu of " + window, entries};
     }
 
     // Each text in turn as a `type` command followed by a `key Enter` one.
@@ -215,6 +253,77 @@ private:
         for (const auto& [name, factory] : ej::catalog())
             if (ui::FormWidget* form = widget(name); form && !form->traceWindow()) form->toggleTrace();
         settle();
+    }
+
+    // The desk check of an exercise window, when it is open.
+    ui::TraceWindow* openTrace(const std::string& window) {
+        ui::FormWidget* form = widget(window);
+        ui::TraceWindow* trace = form ? form->traceWindow() : nullptr;
+        return trace && trace->isVisible() ? trace : nullptr;
+    }
+
+    static std::string lineList(const std::vector<int>& lines) {
+        std::string out;
+        for (int l : lines) out.append(" ").append(std::to_string(l));
+        return out;
+    }
+
+    // What the algorithm beside the desk check of w[1] marks, or one of its lines.
+    std::optional<Failure> expectAlgorithm(const std::vector<std::string>& w) {
+        const ui::TraceWindow* trace = openTrace(w[1]);
+        if (!trace) return Failure{"trace " + w[1] + " open", "trace " + w[1] + " not open"};
+        const ui::AlgorithmPane* pane = trace->pane();
+        if (!pane) return Failure{"an algorithm beside the trace of " + w[1], "none"};
+        const auto& marks = pane->marks();
+        const std::string subject = "algorithm " + w[1] + " " + w[2];
+        if (w[2] == "waiting") {
+            const std::string got = !marks.waiting ? "ninguna" : marks.ended ? "fin" : std::to_string(marks.waiting);
+            return same(subject + " " + w[3], subject + " " + got);
+        }
+        if (w[2] == "ran" || w[2] == "marked") {
+            std::string expected = subject;
+            for (std::size_t i = 3; i < w.size(); ++i) expected.append(" ").append(w[i]);
+            return same(expected, subject + lineList(w[2] == "ran" ? marks.ranLines() : pane->assigning()));
+        }
+        const auto line = static_cast<std::size_t>(std::stoi(w[3]));
+        const std::string at = subject + " " + w[3] + " ";
+        QString shown;
+        if (w[2] == "note") {
+            if (line <= marks.lines.size()) shown = qs(marks.lines[line - 1].note());
+        } else {
+            const QTextBlock block = pane->document()->findBlockByNumber(static_cast<int>(line) - 1);
+            if (!block.isValid()) return Failure{at + quote(qs(w[4])), "no line " + w[3]};
+            shown = block.text();
+        }
+        return same(at + quote(qs(w[4])), at + quote(shown));
+    }
+
+    // A click on an event row of the desk check's table, or on a column's header.
+    std::optional<Failure> clickTrace(const std::vector<std::string>& w) {
+        ui::TraceWindow* trace = openTrace(w[1]);
+        if (!trace) return Failure{"trace " + w[1] + " open", "trace " + w[1] + " not open"};
+        QTableView* table = trace->table();
+        const ui::TraceModel& model = trace->model();
+        if (w[2] == "row") {
+            const int row = std::stoi(w[3]);
+            if (row > model.eventRows())
+                return Failure{"trace " + w[1] + " row " + w[3],
+                               "trace " + w[1] + " rows " + std::to_string(model.eventRows())};
+            const QModelIndex at = model.index(model.firstEventRow() + row - 1, 0);
+            table->scrollTo(at);
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(at).center());
+            return settle();
+        }
+        int column = 0;
+        const auto named = [&](int c) { return model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == qs(w[3]); };
+        while (column < model.columnCount() && !named(column)) ++column;
+        if (column == model.columnCount()) return Failure{"a column " + quote(qs(w[3])) + " in trace " + w[1], "none"};
+        if (model.rowCount() > 0) table->scrollTo(model.index(model.rowCount() - 1, column));
+        QHeaderView* header = table->horizontalHeader();
+        const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+        return settle();
     }
 
     // What the trace window of w[1] shows, read from its table's model.

@@ -7,7 +7,8 @@ namespace scenario {
 namespace {
 
 // Splits a line into words separated by single blanks; a word may be a double-quoted
-// text with \" and \\ escapes. Returns false when the line does not split cleanly.
+// text with \", \\ and \t (a tab) escapes. Returns false when the line does not split
+// cleanly.
 bool split(const std::string& line, Command& c) {
     std::size_t i = 0;
     while (i < line.size()) {
@@ -20,8 +21,11 @@ bool split(const std::string& line, Command& c) {
                 if (i >= line.size()) return false;
                 if (line[i] == '"') break;
                 if (line[i] == '\\') {
-                    if (i + 1 >= line.size() || (line[i + 1] != '"' && line[i + 1] != '\\')) return false;
+                    const char escaped = i + 1 < line.size() ? line[i + 1] : '\0';
+                    if (escaped != '"' && escaped != '\\' && escaped != 't') return false;
                     ++i;
+                    word += escaped == 't' ? '\t' : escaped;
+                    continue;
                 }
                 word += line[i];
             }
@@ -77,6 +81,28 @@ std::string checkTrace(const Command& c) {
     return "expect trace WINDOW open|rows|columns|cell ...";
 }
 
+// expect algorithm WINDOW waiting LINE|fin|ninguna, ran LINE..., marked LINE...,
+// note LINE TEXT, line LINE TEXT.
+std::string checkAlgorithm(const Command& c) {
+    const auto& w = c.words;
+    const auto n = w.size();
+    const bool head = n >= 3 && !c.quoted[1] && isWindowName(w[1]) && !c.quoted[2];
+    auto line = [&](std::size_t i) { return i < n && !c.quoted[i] && isCount(w[i]) && std::stoi(w[i]) > 0; };
+    auto lines = [&](std::size_t from) {
+        for (std::size_t i = from; i < n; ++i)
+            if (!line(i)) return false;
+        return true;
+    };
+    if (head && w[2] == "waiting")
+        return n == 4 && (line(3) || (!c.quoted[3] && (w[3] == "fin" || w[3] == "ninguna")))
+                   ? ""
+                   : "expect algorithm WINDOW waiting LINE|fin|ninguna";
+    if (head && (w[2] == "ran" || w[2] == "marked")) return lines(3) ? "" : "expect algorithm WINDOW " + w[2] + " LINE...";
+    if (head && (w[2] == "note" || w[2] == "line"))
+        return n == 5 && line(3) && c.quoted[4] ? "" : "expect algorithm WINDOW " + w[2] + " LINE TEXT";
+    return "expect algorithm WINDOW waiting|ran|marked|note|line ...";
+}
+
 // Checks the shape of a command; returns what is wrong, or empty.
 std::string check(const Command& c) {
     const auto& w = c.words;
@@ -98,15 +124,25 @@ std::string check(const Command& c) {
     }
     if (c.verb == "key")
         return n == 2 && window(0) && plain(1) &&
-                       (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape" || w[1] == "F2")
+                       (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape" || w[1] == "F1" ||
+                        w[1] == "F2")
                    ? ""
-                   : "key WINDOW Enter|Space|Tab|Escape|F2";
+                   : "key WINDOW Enter|Space|Tab|Escape|F1|F2";
+    if (c.verb == "menu") return n == 2 && window(0) && text(1) ? "" : "menu WINDOW ENTRY";
+    if (c.verb == "click") {
+        const bool trace = n == 4 && plain(0) && w[0] == "trace" && window(1) && plain(2);
+        if (trace && w[2] == "row" && plain(3) && isCount(w[3]) && std::stoi(w[3]) > 0) return "";
+        return trace && w[2] == "header" && text(3) ? "" : "click trace WINDOW row N|header NAME";
+    }
     if (c.verb == "activate" || c.verb == "close") return n == 1 && window(0) ? "" : c.verb + " WINDOW";
     if (c.verb == "away") return n == 0 ? "" : "away";
     if (c.verb == "expect") {
         if (n == 1 && plain(0) && w[0] == "program") return "expect program running|ended";
         if (n == 2 && plain(0) && w[0] == "program") return w[1] == "running" || w[1] == "ended" ? "" : "expect program running|ended";
         if (plain(0) && w[0] == "trace") return checkTrace(c);
+        if (plain(0) && w[0] == "algorithm") return checkAlgorithm(c);
+        if (plain(0) && w[0] == "ayuda")
+            return n == 3 && plain(1) && w[1] == "open" && plain(2) && isYesNo(w[2]) ? "" : "expect ayuda open yes|no";
         if (!window(0)) return "expect WINDOW ...";
         if (n == 3 && plain(1) && (w[1] == "open" || w[1] == "active")) return isYesNo(w[2]) ? "" : "yes or no";
         if (n == 3 && plain(1) && w[1] == "caption") return text(2) ? "" : "expect WINDOW caption TEXT";

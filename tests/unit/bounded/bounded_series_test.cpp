@@ -79,10 +79,10 @@ TEST(BoundedSeries, AnOverflowingSumIsRefusedAndChangesNothing) {
 }
 
 TEST(BoundedSeries, AValueIsJudgedAsASingle) {
-    // 16777217 is stored as the even 16777216, 20000000.5 as the whole 20000000, and 2,5
-    // passes the numeric test under a decimal comma and reads as 2.
+    // 16777217 is stored as the even 16777216, 20000000.5 as the whole 20000000, and 2,0
+    // under a decimal comma as the whole 2.
     Opened w("frmej42", {",", "."});
-    w.enterAll({"16777217", "20000000.5", "2,5"});
+    w.enterAll({"16777217", "20000000.5", "2,0"});
     EXPECT_EQ(w.message(), "");
     w.enterAll(times(6, "1")).enter("0");
     EXPECT_EQ(w.text("txtej4202"), "3");

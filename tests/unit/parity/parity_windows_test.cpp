@@ -54,8 +54,8 @@ TEST(ParityWindows, ZeroJoinsTheClassesItsWindowSays) {
 
 TEST(ParityWindows, TheValueReadIsJudgedNotTheText) {
     Opened comma("frmej21", {",", "."});
-    comma.enterAll({"2,5", "2.5"});
-    EXPECT_EQ(comma.message(), "El valor 2.5 no es lo pedido");
+    comma.enterAll({"2,0", "2,5"});
+    EXPECT_EQ(comma.message(), "El valor 2,5 no es lo pedido");
     comma.enterAll(times(11, "1"));
     EXPECT_EQ(results(comma, "frmej21", 4), (std::vector<std::string>{"1", "2", "11", "11"}));
 }
@@ -93,24 +93,24 @@ TEST(ParityDesigns, CaptionsKeepTheirOddities) {
 TEST(ParityWindows, TheDeskCheckShowsValueCounterWorkingCopyThenTheClasses) {
     const TraceCase cases[] = {
         // A refused value is read, but never reaches the reduction.
-        {"frmej19", {"3", "-4"}, {"valor=-4", "contador=1", "copia de trabajo=1", "cantidad pares=0", "suma pares=0"}},
+        {"frmej19", {"3", "-4"}, {"valor=-4", "contador=1", "copia=1", "cantPares=0", "sumaPares=0"}},
         {"frmej24",
          {"4", "7", "2"},
-         {"valor=2", "contador=3", "copia de trabajo=0", "cantidad pares=2", "suma pares=6", "promedio pares=3",
-          "cantidad impares=1", "suma impares=7", "promedio impares=7"}},
+         {"valor=2", "contador=3", "copia=0", "cantPares=2", "sumaPares=6", "promedioPares=3",
+          "cantImpares=1", "sumaImpares=7", "promedioImpares=7"}},
         // The counts come first, then each extreme with its order of entry.
         {"frmej27",
          {"4", "9", "2"},
-         {"valor=2", "contador=3", "copia de trabajo=0", "cantidad pares=2", "cantidad impares=1", "menor par=2",
-          "orden del menor par=3", "mayor impar=9", "orden del mayor impar=2"}},
-        {"frmej31", {"-3", "0"}, {"valor=0", "contador=2", "copia de trabajo=0", "cantidad impares=1",
-                                  "suma impares=-3", "cantidad negativos=2", "suma negativos=-3"}},
+         {"valor=2", "contador=3", "copia=0", "cantPares=2", "cantImpares=1", "menorPar=2",
+          "ordenMenorPar=3", "mayorImpar=9", "ordenMayorImpar=2"}},
+        {"frmej31", {"-3", "0"}, {"valor=0", "contador=2", "copia=0", "cantImpares=1",
+                                  "sumaImpares=-3", "cantNegativos=2", "sumaNegativos=-3"}},
     };
     for (const TraceCase& c : cases) EXPECT_EQ(traceCellsAfter(c), c.cells) << c.window;
     Opened reset("frmej20");
     reset.enter("3").reactivate();
-    EXPECT_EQ(traceCells(reset), std::vector<std::string>({"valor=0", "contador=0", "copia de trabajo=0",
-                                                           "cantidad impares=0", "suma impares=0"}));
+    EXPECT_EQ(traceCells(reset), std::vector<std::string>({"valor=0", "contador=0", "copia=0",
+                                                           "cantImpares=0", "sumaImpares=0"}));
 }
 
 }  // namespace

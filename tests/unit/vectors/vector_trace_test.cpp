@@ -12,17 +12,17 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST(VectorTrace, EachWindowListsItsVariablesInItsExercisesOrder) {
-    const Texts stored = Trace::kFixedHeaders + Texts{"valor", "contador", "vector"};
+    const Texts stored = Trace::kFixedHeaders + Texts{"valor", "contador", "v"};
     const std::pair<const char*, Texts> table[] = {
-        {"frmej64", stored + Texts{"j", "copia de trabajo", "cantidad pares", "mayor par", "cantidad positivos",
-                                   "menor positivo", "mayor", "posición del mayor"}},
-        {"frmej66", Trace::kFixedHeaders + Texts{"valor", "contador", "cantidad de sueldos", "suma bruta",
-                                                 "suma neta", "resto", "billetes de 100", "billetes de 50",
-                                                 "billetes de 20", "billetes de 10", "billetes de 5", "billetes de 2",
-                                                 "monedas de 1", "vector bruto", "vector neto"}},
-        {"frmej69", stored + Texts{"bandera", "j", "auxiliar", "suma", "promedio", "límite inferior", "cantidad bajo",
-                                   "suma bajo", "promedio bajo", "cantidad dentro", "suma dentro", "promedio dentro",
-                                   "límite superior", "cantidad sobre", "suma sobre", "promedio sobre"}},
+        {"frmej64", stored + Texts{"j", "copia", "cantPares", "mayorPar", "cantPositivos",
+                                   "menorPositivo", "mayor", "posicionMayor", "k"}},
+        {"frmej66", Trace::kFixedHeaders + Texts{"valor", "contador", "cantSueldos", "sumaBruta",
+                                                 "sumaNeta", "resto", "billetes100", "billetes50",
+                                                 "billetes20", "billetes10", "billetes5", "billetes2",
+                                                 "monedas1", "vBruto", "vNeto", "k"}},
+        {"frmej69", stored + Texts{"bandera", "j", "aux", "suma", "promedio", "limInferior", "cantBajo",
+                                   "sumaBajo", "promedioBajo", "cantDentro", "sumaDentro", "promedioDentro",
+                                   "limSuperior", "cantSobre", "sumaSobre", "promedioSobre", "k"}},
     };
     for (const auto& [window, headers] : table) EXPECT_EQ(Opened(window).window().trace().headers(), headers) << window;
 }
@@ -37,7 +37,7 @@ TEST(VectorTrace, ASortAddsARowPerPassAfterTheCompletingPress) {
     for (const auto& [window, entries, passes, firstPass, closing] : cases) {
         Opened w(window);
         const std::size_t rows = passes + 1 + (closing ? 1 : 0);
-        const Texts vectors = column(w.enterAll(entries), "vector", rows);
+        const Texts vectors = column(w.enterAll(entries), "v", rows);
         Texts labels{"serie completa"};
         for (std::size_t k = 1; k <= passes; ++k) labels.push_back("pasada " + std::to_string(k));
         if (closing) labels.push_back("cálculo final");
@@ -55,9 +55,9 @@ TEST(VectorTrace, TheBreakdownAddsARowPerAmountWithTheCountsSoFar) {
     for (int k = 1; k <= 18; ++k) labels.push_back("corte del importe " + std::to_string(k));
     EXPECT_EQ(column(w, "Resultado", 19), labels);
     // As the loop begins, then after each amount: 388, 150, 150, then the zeros.
-    EXPECT_EQ(column(w, "billetes de 100", 19), (Texts{"0", "3", "4"} + times(16, "5")));
-    EXPECT_EQ(column(w, "billetes de 50", 19), (Texts{"0", "1", "2"} + times(16, "3")));
-    EXPECT_EQ(column(w, "monedas de 1", 19), Texts{"0"} + times(18, "1"));
+    EXPECT_EQ(column(w, "billetes100", 19), (Texts{"0", "3", "4"} + times(16, "5")));
+    EXPECT_EQ(column(w, "billetes50", 19), (Texts{"0", "1", "2"} + times(16, "3")));
+    EXPECT_EQ(column(w, "monedas1", 19), Texts{"0"} + times(18, "1"));
 }
 
 // A count of wages sizes the vectors; a row shows only their first hundred elements.
@@ -70,7 +70,7 @@ TEST(VectorTrace, TheNumberOfWagesIsAnEventWithTheTextOfItsOwnBox) {
     w.enter("1000");
     EXPECT_EQ(column(w, "Ingresado"), (Texts{"", "2.5", "10000000", "1000"}));
     EXPECT_EQ(column(w, "Resultado"), (Texts{"reinicio", "El valor 2.5 no es lo pedido", "aceptado", "aceptado"}));
-    EXPECT_EQ(column(w, "vector bruto", 1), Texts{" 1000" + vectorText(times(99, "0")) + " …"});
+    EXPECT_EQ(column(w, "vBruto", 1), Texts{" 1000" + vectorText(times(99, "0")) + " …"});
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+Algoritmo Ejercicio46
+	// Variables del ejercicio
+	Definir valor, contador, copia Como Real;
+	Definir cantPares, sumaPares Como Real;
+	Definir cantPositivos, sumaPositivos Como Real;
+	
+	// Inicio
+	contador <- 0;
+	cantPares <- 0;
+	sumaPares <- 0;
+	cantPositivos <- 0;
+	sumaPositivos <- 0;
+	
+	// Ingreso de la serie: termina con 0 y tiene más de 9 y menos de 16 números
+	Repetir
+		Escribir "Ingrese";
+		Leer valor;
+		// Se descarta lo que no es un número entero
+		Si valor <> trunc(valor) Entonces
+			Escribir "El valor ", valor, " no es lo pedido";
+		SiNo
+			Si valor = 0 Entonces
+				// El 0 cierra la serie sólo si ya tiene más de 9 números
+				Si contador <= 9 Entonces
+					Escribir "Debe completar la cantidad mínima";
+				FinSi
+			SiNo
+				// Con 15 números la serie está llena: sólo se acepta el 0
+				Si contador = 15 Entonces
+					Escribir "Ya completó el máximo de la serie. Ingrese 0";
+				SiNo
+					// Se cuenta el número
+					contador <- contador + 1;
+					// Paridad por restas sucesivas, sobre el valor sin signo
+					copia <- abs(valor);
+					Mientras copia >= 2 Hacer
+						copia <- copia - 2;
+					FinMientras
+					// Si es par: cantidad y suma de los pares
+					Si copia = 0 Entonces
+						cantPares <- cantPares + 1;
+						sumaPares <- sumaPares + valor;
+					FinSi
+					// Si es positivo: cantidad y suma de los positivos
+					Si valor > 0 Entonces
+						cantPositivos <- cantPositivos + 1;
+						sumaPositivos <- sumaPositivos + valor;
+					FinSi
+				FinSi
+			FinSi
+		FinSi
+	Hasta Que valor = 0 Y contador > 9;
+	
+	// Resultados
+	Si cantPares = 0 Entonces
+		Escribir "Cantidad Par: ", "No ingresó N° par";
+		Escribir "Suma Par: ", "No ingresó N° par";
+	SiNo
+		Escribir "Cantidad Par: ", cantPares;
+		Escribir "Suma Par: ", sumaPares;
+	FinSi
+	Si cantPositivos = 0 Entonces
+		Escribir "Cantidad Positivo: ", "No ingresó N° positivo";
+		Escribir "Suma Positivo: ", "No ingresó N° positivo";
+	SiNo
+		Escribir "Cantidad Positivo: ", cantPositivos;
+		Escribir "Suma Positivo: ", sumaPositivos;
+	FinSi
+FinAlgoritmo

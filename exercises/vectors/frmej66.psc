@@ -1,0 +1,111 @@
+Algoritmo Ejercicio66
+	// Variables del ejercicio
+	Definir valor, contador, cantSueldos Como Real;
+	Definir sumaBruta, sumaNeta, resto Como Real;
+	Definir billetes100, billetes50, billetes20, billetes10 Como Real;
+	Definir billetes5, billetes2, monedas1 Como Real;
+	Definir vBruto, vNeto Como Real;
+	// Índice para recorrer los vectores
+	Definir k Como Real;
+	
+	// Inicio
+	contador <- 0;
+	cantSueldos <- 0;
+	sumaBruta <- 0;
+	sumaNeta <- 0;
+	resto <- 0;
+	billetes100 <- 0;
+	billetes50 <- 0;
+	billetes20 <- 0;
+	billetes10 <- 0;
+	billetes5 <- 0;
+	billetes2 <- 0;
+	monedas1 <- 0;
+	
+	// Ingreso de la cantidad de sueldos: entera y mayor que 0
+	Mientras cantSueldos = 0 Hacer
+		Escribir "Ingrese";
+		Leer valor;
+		Si valor <= 0 O valor <> trunc(valor) Entonces
+			Escribir "El valor ", valor, " no es lo pedido";
+		SiNo
+			cantSueldos <- valor;
+		FinSi
+	FinMientras
+	
+	// Vectores del tamaño pedido: sueldos brutos y netos
+	Dimension vBruto[cantSueldos], vNeto[cantSueldos];
+	
+	// Ingreso de los sueldos brutos, cada uno guardado en el vector
+	Mientras contador < cantSueldos Hacer
+		Escribir "Ingrese Importe";
+		Leer valor;
+		// Se descarta un importe que no es mayor que 0
+		Si valor <= 0 Entonces
+			Escribir "El valor ", valor, " no es lo pedido";
+		SiNo
+			contador <- contador + 1;
+			vBruto[contador] <- valor;
+			// Con el último importe: sueldos netos y sumas
+			Si contador = cantSueldos Entonces
+				Para k <- 1 Hasta cantSueldos Con Paso 1 Hacer
+					// Se descuenta el 17% de cargas sociales
+					vNeto[k] <- vBruto[k] * 0.83;
+					// y se redondean los centavos hacia arriba
+					vNeto[k] <- trunc(vNeto[k] + 0.99);
+					sumaBruta <- sumaBruta + vBruto[k];
+					sumaNeta <- sumaNeta + vNeto[k];
+				FinPara
+			FinSi
+		FinSi
+	FinMientras
+	
+	// Corte de cada sueldo neto, del billete mayor a la moneda
+	Para k <- 1 Hasta cantSueldos Con Paso 1 Hacer
+		resto <- vNeto[k];
+		Mientras resto >= 100 Hacer
+			resto <- resto - 100;
+			billetes100 <- billetes100 + 1;
+		FinMientras
+		Mientras resto >= 50 Hacer
+			resto <- resto - 50;
+			billetes50 <- billetes50 + 1;
+		FinMientras
+		Mientras resto >= 20 Hacer
+			resto <- resto - 20;
+			billetes20 <- billetes20 + 1;
+		FinMientras
+		Mientras resto >= 10 Hacer
+			resto <- resto - 10;
+			billetes10 <- billetes10 + 1;
+		FinMientras
+		Mientras resto >= 5 Hacer
+			resto <- resto - 5;
+			billetes5 <- billetes5 + 1;
+		FinMientras
+		Mientras resto >= 2 Hacer
+			resto <- resto - 2;
+			billetes2 <- billetes2 + 1;
+		FinMientras
+		Mientras resto >= 1 Hacer
+			resto <- resto - 1;
+			monedas1 <- monedas1 + 1;
+		FinMientras
+	FinPara
+	
+	// Resultados
+	Escribir Sin Saltar "Vector: ";
+	Para k <- 1 Hasta cantSueldos Con Paso 1 Hacer
+		Escribir Sin Saltar " ", vBruto[k];
+	FinPara
+	Escribir "";
+	Escribir "Suma de los sueldos brutos: ", sumaBruta;
+	Escribir "Suma de los importes a abonar: ", sumaNeta;
+	Escribir "Cant. de billetes de $100: ", billetes100;
+	Escribir "Cant. de billetes de $50: ", billetes50;
+	Escribir "Cant. de billetes de $20: ", billetes20;
+	Escribir "Cant. de billetes de $10: ", billetes10;
+	Escribir "Cant. de billetes de $5: ", billetes5;
+	Escribir "Cant. de billetes de $2: ", billetes2;
+	Escribir "Cant. de monedas de $1: ", monedas1;
+FinAlgoritmo

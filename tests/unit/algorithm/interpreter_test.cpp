@@ -1,0 +1,145 @@
+// The interpreter of the exercises' algorithms: every algorithm built into the program
+// compiles; a malformed one says where and what it expected; a run stops at each
+// `Leer`; the loops that take millions of passes, or never end, in single precision.
+#include <gtest/gtest.h>
+
+#include "engine/algorithm/compiler.h"
+#include "engine/algorithm/run.h"
+#include "engine/algorithm/sources.h"
+#include "shell/catalog.h"
+
+namespace ej::algorithm {
+namespace {
+
+TEST(Algorithms, EveryWindowHasOneThatCompilesAndIsNamedAfterIt) {
+    for (const auto& [window, factory] : catalog()) {
+        SCOPED_TRACE(window);
+        const std::string_view text = source(window);
+        ASSERT_FALSE(text.empty());
+        Program p;
+        ASSERT_NO_THROW(p = compile(text));
+        EXPECT_EQ(p.name, "Ejercicio" + window.substr(5));
+    }
+}
+
+struct Malformed {
+    const char* text;
+    int line;
+    const char* expected;
+};
+
+TEST(Algorithms, AMalformedOneSaysTheLineAndWhatWasExpected) {
+    const Malformed cases[] = {
+        {"Algoritmo Prueba\n\tDefinir x Como Real;\n\tx <- 1\n\tx <- 2;\nFinAlgoritmo", 3, "';' al final de la instrucción"},
+        {"Algoritmo Prueba\n\tDefinir x Como Real;\n\tSi x > 1\n\t\tx <- 2;\n\tFinSi\nFinAlgoritmo", 4, "'Entonces'"},
+        {"Algoritmo Prueba\n\tz <- 1;\nFinAlgoritmo", 2, "una variable definida antes, no 'z'"},
+        {"Algoritmo Prueba\n\tDefinir x Como Real;\n\tMientras x < 3 Hacer\n\t\tx <- x + 1;\nFinAlgoritmo", 5,
+         "'FinMientras'"},
+        {"Algoritmo Prueba\n\tDefinir a Como Texto;\nFinAlgoritmo", 2, "'Real' o 'Entero'"},
+        {"Algoritmo Prueba\n\tDefinir prueba Como Real;\nFinAlgoritmo", 2, "un nombre nuevo, no 'prueba'"},
+        {"Algoritmo Prueba\n\tDefinir x Como Real;\n\tEscribir \"hola;\nFinAlgoritmo", 3, "el cierre del texto"},
+        {"Algoritmo Prueba\n\tDefinir x Como Real;\n\tx <- (1 + 2;\nFinAlgoritmo", 3, "')'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        try {
+            compile(c.text);
+            ADD_FAILURE() << "compiled";
+        } catch (const AlgorithmError& e) {
+            EXPECT_EQ(e.line(), c.line);
+            EXPECT_EQ(std::string(e.what()), "línea " + std::to_string(c.line) + ": se esperaba " + c.expected);
+        }
+    }
+}
+
+algorithm::Run running(const char* text) { return Run(std::make_shared<const Program>(compile(text)), NumberFormat{",", "."}); }
+
+// The parity reduction as the exercises write it.
+constexpr const char* kReduction = R"(Algoritmo Paridad
+	Definir valor, copia Como Real;
+	Mientras 1 = 1 Hacer
+		Leer valor;
+		copia <- abs(valor);
+		Mientras copia >= 2 Hacer
+			copia <- copia - 2;
+		FinMientras
+	FinMientras
+FinAlgoritmo)";
+
+const LineRun* lineOf(const Event& e, int line) {
+    for (const auto& l : e.stretches.front().lines)
+        if (l.line == line) return &l;
+    return nullptr;
+}
+
+TEST(Algorithms, ARunStopsAtEachLeerAndCountsTheLinesItRan) {
+    algorithm::Run run = running(kReduction);
+    const Event start = run.start();
+    EXPECT_EQ(start.waitingLine, 4);
+    const Event e = run.feed(7);
+    EXPECT_EQ(e.waitingLine, 4);
+    EXPECT_EQ(lineOf(e, 6)->times, 4);  // the test: three passes, then Falso
+    EXPECT_EQ(lineOf(e, 6)->outcome, 0);
+    EXPECT_EQ(lineOf(e, 7)->times, 3);
+    EXPECT_EQ(lineOf(e, 3)->outcome, 1);
+    EXPECT_EQ(e.stretches.front().values, (std::vector<std::string>{"7", "1"}));
+}
+
+struct LongLoop {
+    float value;
+    const char* copy;  // what the loop leaves
+    double passes;
+    bool noted;  // the loop as written would never end
+};
+
+TEST(Algorithms, LongAndEndlessReductionsAnswerAtOnce) {
+    const LongLoop cases[] = {
+        {16777215.0f, "1", 8388607, false},
+        {16777216.0f, "0", 8388608, false},
+        {33554436.0f, "0", 0, false},   // a tie rounds one step to 4, then the steps are exact
+        {33554440.0f, "0", 0, true},    // 33554440 - 2 rounds back to 33554440
+        {3e38f, "0", 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        algorithm::Run run = running(kReduction);
+        run.start();
+        const Event e = run.feed(c.value);
+        EXPECT_EQ(e.stretches.front().values[1], c.copy);
+        EXPECT_EQ(!e.notes.empty(), c.noted);
+        if (c.passes > 0) {
+            EXPECT_EQ(lineOf(e, 7)->times, c.passes);
+        }
+        EXPECT_TRUE(run.waiting());
+    }
+}
+
+TEST(Algorithms, ALoopThatRunsAwayOrAFaultStopsTheRunWithANote) {
+    algorithm::Run away = running(R"(Algoritmo A
+	Definir c Como Real;
+	c <- 5;
+	Mientras c >= 2 Hacer
+		c <- c + 2;
+	FinMientras
+FinAlgoritmo)");
+    const Event e = away.start();
+    ASSERT_EQ(e.notes.size(), 1u);
+    EXPECT_EQ(e.notes[0].line, 4);
+    EXPECT_FALSE(e.ended);
+
+    algorithm::Run general = running(R"(Algoritmo A
+	Definir c Como Real;
+	Repetir
+		c <- c + 0;
+	Hasta Que c = 1;
+FinAlgoritmo)");
+    const Event forever = general.start();
+    ASSERT_EQ(forever.notes.size(), 1u);
+    EXPECT_FALSE(general.waiting());
+
+    algorithm::Run overflow = running("Algoritmo Prueba\n\tDefinir c Como Real;\n\tc <- 3 * 10 ^ 38 * 2;\nFinAlgoritmo");
+    EXPECT_EQ(overflow.start().notes.at(0).line, 3);
+}
+
+}  // namespace
+}  // namespace ej::algorithm
