@@ -144,7 +144,8 @@ void ExerciseWindow::recordPress(const std::string& typed, const Variables& afte
     // press, its passes to the pass rows (the newest ones, when the window kept fewer),
     // what follows the loop to the last row or, without one, to the row before it.
     const long passCount = event.passes ? static_cast<long>(event.stretches.size()) - 2 : 0;
-    if (run_ && !loop && event.stretches.size() > 1) event = joined(std::move(event), 0, event.stretches.size() - 1);
+    const std::size_t lastStretch = event.stretches.empty() ? 0 : event.stretches.size() - 1;
+    if (run_ && !loop && lastStretch > 0) event = joined(std::move(event), 0, lastStretch);
     if (run_ && loop && event.passes && !finalRow)
         event = joined(std::move(event), static_cast<std::size_t>(passCount), static_cast<std::size_t>(passCount) + 1);
     const auto shared = run_ ? std::make_shared<const algorithm::Event>(std::move(event)) : nullptr;
