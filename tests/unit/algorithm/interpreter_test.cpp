@@ -3,6 +3,8 @@
 // `Leer`; the loops that take millions of passes, or never end, in single precision.
 #include <gtest/gtest.h>
 
+#include "tests/unit/algorithm/samples.h"
+
 #include "engine/algorithm/compiler.h"
 #include "engine/algorithm/run.h"
 #include "engine/algorithm/sources.h"
@@ -53,18 +55,6 @@ TEST(Algorithms, AMalformedOneSaysTheLineAndWhatWasExpected) {
 }
 
 algorithm::Run running(const char* text) { return Run(std::make_shared<const Program>(compile(text)), NumberFormat{",", "."}); }
-
-// The parity reduction as the exercises write it.
-constexpr const char* kReduction = R"(Algoritmo Paridad
-	Definir valor, copia Como Real;
-	Mientras 1 = 1 Hacer
-		Leer valor;
-		copia <- abs(valor);
-		Mientras copia >= 2 Hacer
-			copia <- copia - 2;
-		FinMientras
-	FinMientras
-FinAlgoritmo)";
 
 const LineRun* lineOf(const Event& e, int line) {
     for (const auto& l : e.stretches.front().lines)

@@ -3,23 +3,13 @@
 // and the lines that give a variable its value.
 #include <gtest/gtest.h>
 
+#include "tests/unit/algorithm/samples.h"
+
 #include "engine/algorithm/compiler.h"
 #include "engine/algorithm/marks.h"
 
 namespace ej::algorithm {
 namespace {
-
-// The parity reduction, its inner loop run in one go.
-constexpr const char* kReduction = R"(Algoritmo Paridad
-	Definir valor, copia Como Real;
-	Mientras 1 = 1 Hacer
-		Leer valor;
-		copia <- abs(valor);
-		Mientras copia >= 2 Hacer
-			copia <- copia - 2;
-		FinMientras
-	FinMientras
-FinAlgoritmo)";
 
 // Two values, then a loop of three passes after the series.
 constexpr const char* kPasses = R"(Algoritmo Pasadas
