@@ -52,14 +52,13 @@ private:
         if (!acceptSymbol(";")) throw AlgorithmError(lastLine(), "';' al final de la instrucción");
     }
 
-    static bool reserved(const std::string& w) { return isKeyword(w); }
     std::string name(const std::string& what) {
-        if (peek().kind != Token::Word || reserved(peek().lower)) throw AlgorithmError(peek().line, what);
+        if (peek().kind != Token::Word || isKeyword(peek().lower)) throw AlgorithmError(peek().line, what);
         return next().text;
     }
     int variable() {
         const Token& t = peek();
-        if (t.kind != Token::Word || reserved(t.lower)) throw AlgorithmError(t.line, "el nombre de una variable");
+        if (t.kind != Token::Word || isKeyword(t.lower)) throw AlgorithmError(t.line, "el nombre de una variable");
         const auto found = names_.find(t.lower);
         if (found == names_.end()) throw AlgorithmError(t.line, "una variable definida antes, no '" + t.text + "'");
         next();
@@ -97,8 +96,8 @@ private:
         if (acceptWord("si")) return conditional(line, depth);
         if (acceptWord("mientras")) return whileLoop(line, depth);
         if (acceptWord("para")) return forLoop(line, depth);
-        if (acceptWord("repetir")) return repeatLoop(line, depth);
-        if (t.kind == Token::Word && !reserved(t.lower)) return assignment(line);
+        if (acceptWord("repetir")) return repeatLoop(depth);
+        if (t.kind == Token::Word && !isKeyword(t.lower)) return assignment(line);
         throw AlgorithmError(line, "una instrucción, no '" + t.text + "'");
     }
 
@@ -248,7 +247,7 @@ private:
         reads_ = readsBefore || reads_;
     }
 
-    void repeatLoop(int line, int depth) {
+    void repeatLoop(int depth) {
         const int top = here();
         block(depth + 1, {"'Hasta Que'", "hasta"});
         const int testLine = peek().line;
@@ -256,7 +255,6 @@ private:
         expectWord("que", "'Que' tras 'Hasta'");
         Expr test = expression();
         endOfStatement();
-        (void)line;
         emit({.op = Instruction::Branch, .line = testLine, .expr = std::move(test), .target = top});
     }
 
@@ -373,7 +371,7 @@ private:
             expectSymbol(")", "')'");
             return Expr{.kind = Expr::Call, .op = op, .args = {std::move(arg)}};
         }
-        if (t.kind == Token::Word && !reserved(t.lower)) {
+        if (t.kind == Token::Word && !isKeyword(t.lower)) {
             const int v = variable();
             if (acceptSymbol("[")) {
                 Expr index = expression();

@@ -1,6 +1,5 @@
 #include "exercises/vectors/change.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/conversions.h"
