@@ -11,7 +11,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-liberation fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev groff-base lintian
-  openbox xdotool x11-apps x11-utils dbus dbus-daemon at-spi2-core python3-pyatspi
+  openbox xdotool x11-apps x11-utils dbus dbus-daemon at-spi2-core python3-pyatspi orca
   weston qt6-wayland
 )
 

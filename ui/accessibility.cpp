@@ -20,7 +20,11 @@ QAccessibleInterface* windowAsFrame(const QString& className, QObject* object) {
     return w->windowType() == Qt::Window ? new QAccessibleWidget(w, QAccessible::Window) : nullptr;
 }
 
-QString nameOf(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
+QString nameOf(const QWidget* w) {
+    return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w))->text(QAccessible::Name);
+}
+
+const QString kInput = QStringLiteral("Entrada"), kResult = QStringLiteral("Resultado");
 
 QString appended(const QString& description, const QString& more) {
     return description.isEmpty() ? more : description + QStringLiteral(", ") + more;
@@ -95,13 +99,24 @@ void tellControlsApart(QWidget* window, const ej::WindowDesign& design) {
     // also sets it apart from the label that names it.
     for (QWidget* w : controls)
         if (auto* box = qobject_cast<QLineEdit*>(w))
-            box->setAccessibleDescription(box->isReadOnly() ? QStringLiteral("Resultado") : QStringLiteral("Entrada"));
+            box->setAccessibleDescription(box->isReadOnly() ? kResult : kInput);
 
     const Placed placed(design);
     QMap<std::pair<QString, QString>, QList<QWidget*>> bySound;
     for (QWidget* w : controls) bySound[{nameOf(w), w->accessibleDescription()}].append(w);
     for (const QList<QWidget*>& same : bySound)
         if (same.size() > 1) tellGroupApart(same, placed);
+}
+
+QString spokenName(const QWidget* box) {
+    const QString name = nameOf(box);
+    QStringList which = box->accessibleDescription().split(QStringLiteral(", "));
+    which.removeFirst();  // what kind of box it is
+    if (which.isEmpty()) return name;
+    const QString telling = which.join(QStringLiteral(", "));
+    for (const QString& part : name.split(QLatin1Char('/')))
+        if (part.trimmed() == telling) return telling;
+    return name + QLatin1Char(' ') + telling;
 }
 
 }  // namespace ui

@@ -6,11 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QStyle>
 #include <QWindow>
 #include <stdexcept>
 
 #include "engine/exercise_window.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
+#include "ui/placement.h"
 #include "ui/qt_desktop.h"
 #include "ui/zoom.h"
 #include "ui/trace_window.h"
@@ -21,6 +25,20 @@ namespace ui {
 namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A text wider than its box shows only in part, which the box keeps its designed size
+// for: its tooltip and its description for a screen reader give it whole.
+void tellWholeTextIfCut(QLineEdit* box) {
+    static const char* const kOwnDescription = "ownDescription";
+    // The style's frame and the line edit's own margin of 2 pixels on either side.
+    const int room = box->width() - 2 * (box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) + 2);
+    const bool cut = box->fontMetrics().horizontalAdvance(box->text()) > room;
+    if (!cut && !box->property(kOwnDescription).isValid()) return;  // never cut so far
+    if (!box->property(kOwnDescription).isValid()) box->setProperty(kOwnDescription, box->accessibleDescription());
+    const QString own = box->property(kOwnDescription).toString();
+    box->setToolTip(cut ? box->text() : QString());
+    box->setAccessibleDescription(cut ? own + QStringLiteral(", ") + box->text() : own);
+}
 
 }  // namespace
 
@@ -59,7 +77,10 @@ void FormWidget::build() {
         case ej::ControlKind::Button: {
             auto* b = new QPushButton(qs(c.caption), this);
             b->setAutoDefault(false);  // Enter is routed by keyPressEvent below
-            connect(b, &QPushButton::clicked, this, [this, name = c.name] { logic_.clicked(name); });
+            connect(b, &QPushButton::clicked, this, [this, name = c.name] {
+                Announcer::Press press(*announcer_);
+                logic_.clicked(name);
+            });
             w = b;
             break;
         }
@@ -75,11 +96,16 @@ void FormWidget::build() {
         controls_.insert(w->objectName(), w);
     }
 
+    announcer_ = new Announcer(this);
     nameForScreenReaders(d);
     desktop_.zoom().follow(this, [this](const Zoom& zoom) { place(zoom); });
-    if (auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_))
-        control(qs(exercise->statementLabel()))
-            ->setToolTip(QStringLiteral("F1: ayuda · F2: prueba de escritorio y algoritmo · Ctrl++ / Ctrl+-: tamaño"));
+    if (auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_)) {
+        QWidget* statement = control(qs(exercise->statementLabel()));
+        statement->setToolTip(
+            QStringLiteral("F1: ayuda · F2: prueba de escritorio y algoritmo · F6: ir a ella · Ctrl++ / Ctrl+-: tamaño"));
+        // A screen reader says the window's description as the window opens, after its caption.
+        setAccessibleDescription(static_cast<QLabel*>(statement)->text());
+    }
     tellControlsApart(this, d);
 
     const auto order = d.tabOrder();
@@ -89,13 +115,20 @@ void FormWidget::build() {
     if (!d.defaultButton.empty()) setDefault(d.defaultButton);
 }
 
-// Sizes and places the window and its controls at the zoom; the window keeps its
-// top-left corner, and nothing but sizes and the font changes.
+// Sizes and places the window and its controls at the zoom; nothing but sizes and the
+// font changes. The window keeps the top-left corner the student gave it, moved in only
+// as far as it takes to stay on the screen; it goes back there as it shrinks, where a
+// window manager would leave it wherever it had pushed it.
 void FormWidget::place(const Zoom& zoom) {
     const ej::WindowDesign& d = logic_.design();
+    if (isVisible() && (!placedAt_ || pos() != *placedAt_)) home_ = pos();
     setFont(zoom.font());
     setFixedSize(zoom.px(d.width), zoom.px(d.height));
     for (const ej::ControlDesign& c : d.controls) control(qs(c.name))->setGeometry(zoom.toPixels(c.at));
+    for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) tellWholeTextIfCut(box);
+    if (!isVisible()) return;
+    placedAt_ = keptOnScreen(home_, frameGeometry().size(), screen()->availableGeometry());
+    move(*placedAt_);
 }
 
 void FormWidget::nameForScreenReaders(const ej::WindowDesign& d) {
@@ -131,14 +164,28 @@ std::string FormWidget::text(std::string_view control) const {
 
 void FormWidget::setText(std::string_view control, std::string_view text) {
     QWidget* w = require(control);
-    if (auto* box = qobject_cast<QLineEdit*>(w))
+    const QString heard = heardAs(w, qs(text));  // named as it was, before a cut text describes it
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
         box->setText(qs(text));
+        tellWholeTextIfCut(box);
+    }
     else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(qs(text));
         nameLabel(label);
     }
     else
         static_cast<QPushButton*>(w)->setText(qs(text));
+    if (!heard.isEmpty()) announcer_->tell(heard);
+}
+
+// A message, or a result as it appears, is what a student who cannot see the window must
+// hear: the message label's text, or a result box's name and its text.
+QString FormWidget::heardAs(const QWidget* control, const QString& text) const {
+    auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_);
+    if (!exercise || text.isEmpty()) return {};
+    if (control->objectName() == qs(exercise->messageLabel())) return text;
+    auto* box = qobject_cast<const QLineEdit*>(control);
+    return box && box->isReadOnly() ? spokenName(box) + QStringLiteral(", ") + text : QString();
 }
 
 void FormWidget::setEnabled(std::string_view control, bool enabled) { require(control)->setEnabled(enabled); }
@@ -206,6 +253,8 @@ void FormWidget::keyPressEvent(QKeyEvent* e) {
         return desktop_.toggleHelp(*this);
     case Qt::Key_F2:
         return toggleTrace();
+    case Qt::Key_F6:
+        return visitNext();
     default:
         QWidget::keyPressEvent(e);
     }
@@ -214,15 +263,38 @@ void FormWidget::keyPressEvent(QKeyEvent* e) {
 void FormWidget::toggleTrace() {
     auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_);
     if (!exercise) return;  // the menu has no desk check
-    if (trace_) return closeTrace();
+    if (trace_) {
+        closeTrace();
+        return announcer_->say(QStringLiteral("Prueba de escritorio cerrada"));
+    }
     const ej::algorithm::Run* algorithm = exercise->algorithm();
     trace_ = new TraceWindow(exercise->trace(), exercise->design().caption, this,
                              algorithm ? &algorithm->program() : nullptr);
     desktop_.zoom().follow(trace_, [trace = trace_](const Zoom& zoom) { trace->takeFont(zoom.font()); });
-    trace_->showBeside();
+    trace_->setHeading(qs(exercise->design().caption) + QLatin1Char('\t') +
+                       static_cast<QLabel*>(control(qs(exercise->statementLabel())))->text());
+    trace_->showBeside(controlsInSight());
+    announcer_->say(QStringLiteral("Prueba de escritorio abierta: F6 va a ella"));
 }
 
 void FormWidget::closeTrace() { delete trace_; }
+
+// What a desk check must never cover: where the student types, why a value was refused,
+// and the results.
+QList<QWidget*> FormWidget::controlsInSight() const {
+    const auto& exercise = dynamic_cast<const ej::ExerciseWindow&>(logic_);
+    QList<QWidget*> controls{control(qs(exercise.inputBox())), control(qs(exercise.messageLabel()))};
+    for (const ej::ControlDesign& c : exercise.design().controls)
+        if (c.kind == ej::ControlKind::TextBox && c.readOnly) controls << control(qs(c.name));
+    return controls;
+}
+
+// F6: into the desk check, and from there on into the help; into the help when there is
+// no desk check open.
+void FormWidget::visitNext() {
+    if (trace_) return trace_->visitFrom(*this, [this](QWidget& from) { return desktop_.visitHelp(from); });
+    desktop_.visitHelp(*this);
+}
 
 void FormWidget::closeEvent(QCloseEvent* e) {
     closing_ = true;

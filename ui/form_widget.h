@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "engine/window.h"
+#include "ui/announcer.h"
 #include "ui/trace_window.h"
 
 class QLineEdit;
@@ -31,6 +33,8 @@ public:
     TraceWindow* traceWindow() const { return trace_; }
     void toggleTrace();
     void closeTrace();
+    // What the window says to a screen reader beyond its focused control.
+    Announcer& announcer() const { return *announcer_; }
 
     // View
     std::string text(std::string_view control) const override;
@@ -53,7 +57,10 @@ private:
     void place(const Zoom& zoom);
     void nameForScreenReaders(const ej::WindowDesign& d);
     static void nameLabel(QLabel* label);
+    QString heardAs(const QWidget* control, const QString& text) const;
+    void visitNext();
     void openContextMenu(QLineEdit* box, const QPoint& at);
+    QList<QWidget*> controlsInSight() const;
 
     ej::Window& logic_;
     QtDesktop& desktop_;
@@ -61,6 +68,10 @@ private:
     QPushButton* defaultButton_ = nullptr;
     bool closing_ = false;
     QPointer<TraceWindow> trace_;
+    Announcer* announcer_ = nullptr;
+    // The top-left corner the student gave the window, and where a zoom last put it.
+    QPoint home_;
+    std::optional<QPoint> placedAt_;
 };
 
 }  // namespace ui

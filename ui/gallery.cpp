@@ -2,7 +2,8 @@
 // series, of the menu and one exercise window at 150 %, and of four desk checks with
 // their algorithm (one at 200 %), of the help and of an exercise window with its context
 // menu open, to the folder given (build/screenshots by default); offscreen unless a
-// platform is named in QT_QPA_PLATFORM.
+// platform is named in QT_QPA_PLATFORM. With --screens after the folder, the whole screen
+// of a real desktop instead (see saveScreens).
 #include <QApplication>
 #include <QDir>
 #include <QContextMenuEvent>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <cstdio>
 
 #include "engine/exercise_window.h"
@@ -95,12 +98,50 @@ bool showsARefusal(const std::string& window) { return window == "frmej24"; }
 
 }  // namespace
 
+// The whole screen as a window manager shows it, once every window has settled.
+void saveScreen(const QString& file) {
+    QTest::qWait(700);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+    std::printf("%s\n", file.toLocal8Bit().constData());
+}
+
+// On a real desktop, whose screen size names the files: a laptop's, with exercise 58 and
+// its desk check beside it in the middle of a series; a projector's, with the menu and an
+// exercise window at 200 %.
+int saveScreens(const QString& folder) {
+    ui::QtDesktop desktop(nullptr);
+    ej::Program program(desktop, {",", "."});
+    program.start();
+    const QSize size = QGuiApplication::primaryScreen()->size();
+    const QString screen = folder + QStringLiteral("/screen-%1x%2-").arg(size.width()).arg(size.height());
+    const auto open = [&](const char* name) {
+        auto* w = static_cast<ej::ExerciseWindow*>(program.window(name));
+        desktop.show(*w);
+        QTest::qWait(300);  // its activation starts its series
+        return std::pair(desktop.widgetOf(*w), w);
+    };
+    if (size.width() > 1024) {
+        auto [form, w] = open("frmej58");
+        form->toggleTrace();
+        enterValues(form, *w, {"1500", "abc", "2000"});
+        saveScreen(screen + "frmej58-trace.png");
+        return 0;
+    }
+    desktop.zoom().setPercent(200);
+    saveScreen(screen + "frm2005-200.png");
+    auto [form, w] = open("frmej13");
+    enterValues(form, *w, {"4", "9", "2"});
+    saveScreen(screen + "frmej13-200.png");
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::prepareApplication();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
     QDir().mkpath(folder);
+    if (argc > 2 && QLatin1String(argv[2]) == QLatin1String("--screens")) return saveScreens(folder);
 
     ui::QtDesktop desktop(nullptr);
     ej::Program program(desktop, {",", "."});

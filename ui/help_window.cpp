@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/keyboard_visit.h"
 #include "ui/offscreen_focus.h"
 
 namespace ui {
@@ -44,8 +45,10 @@ no se cuenta: escriba otro y siga con la serie.</p>
 <table cellspacing="0" cellpadding="3">
 <tr><td><b>F1</b></td><td>abre y cierra esta ayuda</td></tr>
 <tr><td><b>F2</b></td><td>abre y cierra la prueba de escritorio y el algoritmo del ejercicio</td></tr>
+<tr><td><b>F6</b></td><td>lleva el teclado a la prueba de escritorio, luego a esta ayuda, y de vuelta al
+ejercicio; <b>Esc</b> vuelve al ejercicio sin reiniciar la serie</td></tr>
 <tr><td><b>Ctrl++</b> y <b>Ctrl+-</b>&nbsp;&nbsp;</td><td>agrandan y achican todas las ventanas, para un proyector</td></tr>
-<tr><td><b>Ctrl+0</b></td><td>vuelve al tamaño normal</td></tr>
+<tr><td><b>Ctrl+0</b></td><td>vuelve al tamaño normal y trae de vuelta todo lo que, ampliado, no entraba en la pantalla</td></tr>
 <tr><td><b>Enter</b></td><td>pulsa INGRESO, o el botón que tiene el foco</td></tr>
 <tr><td><b>Tab</b></td><td>pasa al control siguiente</td></tr>
 </table>
@@ -60,7 +63,8 @@ líneas que ejecutó el último ingreso; <b>▶</b> marca la línea donde el alg
 próximo valor. Al final de una línea, <b>×N</b> dice cuántas veces se ejecutó, y
 <b>→ Verdadero</b> o <b>→ Falso</b>, cómo resultó su condición la última vez. Un clic en
 una fila muestra lo que ejecutó ese ingreso; un clic en el nombre de una variable marca
-las líneas que le asignan un valor.</p>
+las líneas que le asignan un valor. Con el teclado, F6 lleva a la tabla: las flechas recorren
+sus filas y Tab pasa al algoritmo.</p>
 <p><b>Copiar</b> copia la tabla, para pegarla en una planilla de cálculo; <b>Copiar
 algoritmo</b> copia el algoritmo tal cual, para pegarlo en PSeInt y ejecutarlo allí.</p>
 )";
@@ -82,7 +86,10 @@ HelpWindow::HelpWindow()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page_);
+    visit_ = new KeyboardVisit(*this, {page_});
 }
+
+void HelpWindow::visitFrom(QWidget& window) { visit_->enterFrom(window); }
 
 void HelpWindow::showBeside(const QWidget& window) {
     honourWindowsThatRefuseFocus();

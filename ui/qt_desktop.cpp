@@ -34,13 +34,23 @@ void QtDesktop::show(ej::Window& window) {
 
 void QtDesktop::toggleHelp(const QWidget& from) {
     if (ended_) return;
+    // Told in the window F1 was pressed in, since the help never takes the focus by itself.
+    auto* window = dynamic_cast<const FormWidget*>(&from);
     if (help_) {
         delete help_;
+        if (window) window->announcer().say(QStringLiteral("Ayuda cerrada"));
         return;
     }
     help_ = new HelpWindow;
     zoom_.follow(help_, [help = help_](const Zoom& zoom) { help->takeFont(zoom.font()); });
     help_->showBeside(from);
+    if (window) window->announcer().say(QStringLiteral("Ayuda abierta: F6 va a ella"));
+}
+
+bool QtDesktop::visitHelp(QWidget& from) {
+    if (!help_) return false;
+    help_->visitFrom(from);
+    return true;
 }
 
 void QtDesktop::windowActivated(FormWidget* w) {

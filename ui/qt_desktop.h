@@ -32,6 +32,8 @@ public:
     // beside that window, or closes it wherever it was opened.
     void toggleHelp(const QWidget& from);
     HelpWindow* helpWindow() const { return help_; }
+    // F6 into the help from `from`, when it is open; says whether it was.
+    bool visitHelp(QWidget& from);
 
     // From FormWidget.
     void windowActivated(FormWidget* w);

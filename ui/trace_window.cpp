@@ -18,20 +18,27 @@
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cctype>
 
 #include "engine/algorithm/marks.h"
 #include "ui/algorithm_pane.h"
+#include "ui/keyboard_visit.h"
 #include "ui/offscreen_focus.h"
+#include "ui/placement.h"
 #include "ui/trace_model.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int kMinWidth = 280, kMaxWidth = 720, kMinHeight = 200;
+constexpr int kMinWidth = 280, kMinHeight = 200;
+// Lines of text it keeps at the least, below or above a window with no room beside it:
+// the headers, a few rows and the buttons.
+constexpr int kLeastLines = 8;
+constexpr int kCopiedShownMs = 1500;  // how long "Copiar" says "Copiado"
 constexpr int kFixedColumns = 3;  // "N°", "Ingresado", "Resultado": a row's first columns
 const QString kLegend = QStringLiteral("▶ espera el próximo valor · resaltado: lo que ejecutó ");
 
@@ -132,16 +139,21 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the algorithm, for the keyboard's visit
+    // Not stretched: a last column stretched to a table narrower than its columns shrinks
+    // below its header.
+    table_->horizontalHeader()->setStretchLastSection(false);
+    // A selected row would draw every header in bold, wider than its column.
+    table_->horizontalHeader()->setHighlightSections(false);
     table_->verticalHeader()->hide();  // "N°" numbers the rows
     // Rows of one height: a new row never makes the table measure the others.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 
-    auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
-    copy->setFocusPolicy(Qt::NoFocus);
-    copy->setAutoDefault(false);
-    connect(copy, &QPushButton::clicked, this, [this] { this->copy(); });
+    copy_ = new QPushButton(QStringLiteral("Copiar"), this);
+    copy_->setFocusPolicy(Qt::NoFocus);
+    copy_->setAutoDefault(false);
+    connect(copy_, &QPushButton::clicked, this, [this] { copy(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -149,6 +161,7 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     if (algorithm) {
         pane_ = new AlgorithmPane(*algorithm, algorithmCaption(exerciseCaption), this);
         legend_ = new QLabel(kLegend + QStringLiteral("el último ingreso"), this);
+        legend_->setWordWrap(true);  // a narrowed algorithm gives its room to the table
         auto* listing = new QWidget(this);
         auto* column = new QVBoxLayout(listing);
         column->setContentsMargins(0, 0, 0, 0);
@@ -164,6 +177,10 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
         table_->setSelectionMode(QAbstractItemView::SingleSelection);
         table_->setSelectionBehavior(QAbstractItemView::SelectRows);
         connect(table_, &QAbstractItemView::clicked, this, [this](const QModelIndex& at) { showRow(at.row()); });
+        connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& at) {
+                    if (table_->hasFocus()) showRow(at.row());
+                });
         connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) { markVariable(c); });
 
         auto* copyAlgorithm = new QPushButton(QStringLiteral("Copiar algoritmo"), this);
@@ -175,7 +192,7 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     } else {
         layout->addWidget(table_);
     }
-    buttons->addWidget(copy);
+    buttons->addWidget(copy_);
     layout->addLayout(buttons);
 
     connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
@@ -196,11 +213,12 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     showNewest();
 }
 
-void TraceWindow::showBeside() {
+void TraceWindow::showBeside(const QList<QWidget*>& inSight) {
     honourWindowsThatRefuseFocus();
-    sizeToContents();
-    placeBeside(*parentWidget());
+    inSight_ = inSight;
+    sizeAndPlace();
     show();
+    sizeAndPlace();  // again, shown: a hidden splitter shares out the width it had before
     table_->scrollToBottom();
 }
 
@@ -214,10 +232,7 @@ void TraceWindow::takeFont(const QFont& font) {
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
     table_->resizeColumnsToContents();
     // A zoom while it is open: beside its exercise window again, which has grown or shrunk.
-    if (isVisible() && font.pixelSize() != before.pixelSize()) {
-        sizeToContents();
-        placeBeside(*parentWidget());
-    }
+    if (isVisible() && font.pixelSize() != before.pixelSize()) sizeAndPlace();
 }
 
 int TraceWindow::columnsWidth(int count) const {
@@ -226,46 +241,53 @@ int TraceWindow::columnsWidth(int count) const {
     return width;
 }
 
-// As wide as the table's columns, up to a limit, and as tall as the exercise window.
-void TraceWindow::sizeToContents() {
-    if (pane_) return sizeWithAlgorithm();
-    const QMargins m = layout()->contentsMargins();
-    const int width = columnsWidth(model_->columnCount()) + m.left() + m.right();
-    resize(std::clamp(width, int(kMinWidth * scale_), int(kMaxWidth * scale_)),
-           std::max(int(kMinHeight * scale_), parentWidget()->height()));
-}
-
-// The algorithm's longest line beside at least the table's first columns, and more of the
-// table as the screen beside the exercise window allows; as tall as the exercise window,
-// since each new row repaints every row in view (the algorithm scrolls by itself).
-void TraceWindow::sizeWithAlgorithm() {
+// As wide as the algorithm's longest line and all the table's columns, as tall as the
+// exercise window (each new row repaints every row in view; the algorithm scrolls by
+// itself), beside it where the screen has room, else where besideWindow finds. Narrowed,
+// the algorithm gives up room first, down to a third of its width, so that the headers
+// stay whole; at the least, the table's first columns stay in view.
+void TraceWindow::sizeAndPlace() {
     const QWidget& exercise = *parentWidget();
-    const QRect beside = exercise.frameGeometry(), screen = exercise.screen()->availableGeometry();
-    const int frame = beside.width() - exercise.width();  // the window manager's borders
+    const QRect outside = exercise.frameGeometry();
+    const QSize frame = outside.size() - exercise.size();  // the window manager's, as on its window
     const QMargins m = layout()->contentsMargins();
     const int margins = m.left() + m.right();
-    const int listing = pane_->naturalWidth() + split_->handleWidth();
-    const int room = std::max(screen.right() - beside.right(), beside.left() - screen.left()) - frame;
-    const int least = listing + std::max(columnsWidth(kFixedColumns), int(kMinWidth * scale_)) + margins;
-    const int most = listing + std::min(columnsWidth(model_->columnCount()), int(kMaxWidth * scale_)) + margins;
-    const int width = std::min(std::max(least, std::min(most, room)), screen.width() - frame);
-    split_->setSizes({pane_->naturalWidth(), width - listing - margins});
-    resize(width, std::max(int(kMinHeight * scale_), exercise.height()));
+    const int listing = pane_ ? pane_->naturalWidth() + split_->handleWidth() : 0;
+    const int listingLeast = pane_ ? pane_->naturalWidth() / 3 + split_->handleWidth() : 0;
+    const int table = std::max(columnsWidth(model_->columnCount()), int(kMinWidth * scale_));
+    const QSize wanted(listing + table + margins, std::max(int(kMinHeight * scale_), exercise.height()));
+    // Never less than its layout lets it be: a smaller place would be overrun.
+    const QSize least = QSize(listingLeast + columnsWidth(kFixedColumns) + margins,
+                              std::min(wanted.height(), kLeastLines * fontMetrics().height()))
+                            .expandedTo(minimumSizeHint());
+    QList<QRect> inSight;
+    for (const QWidget* control : inSight_) inSight << QRect(control->mapToGlobal(QPoint()), control->size());
+    const QRect at = besideWindow(outside, inSight, wanted + frame, least.boundedTo(wanted) + frame,
+                                  exercise.screen()->availableGeometry());
+    resize(at.size() - frame);
+    if (pane_) {
+        const int tableShare = std::max(0, std::min(table, width() - margins - listingLeast));
+        split_->setSizes({width() - margins - tableShare - split_->handleWidth(), tableShare});
+    }
+    move(at.topLeft());
 }
 
-// To the right of the exercise window where the screen has room, else to its left,
-// top edges aligned; never off the screen. Where neither side has room, on the side
-// where it covers less of the exercise window.
-void TraceWindow::placeBeside(const QWidget& exercise) {
-    const QRect beside = exercise.frameGeometry();
-    const int frame = beside.width() - exercise.width();  // the window manager's borders
-    const int width = this->width() + frame;
-    const QRect screen = exercise.screen()->availableGeometry();
-    const int right = beside.right() + 1, left = beside.left() - width;
-    const int overRight = right + width - (screen.right() + 1), overLeft = screen.left() - left;
-    int x = overRight <= 0 || (overLeft > 0 && overRight <= overLeft) ? right : left;
-    x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width));
-    move(x, beside.top());
+void TraceWindow::visitFrom(QWidget& exercise, std::function<bool(QWidget&)> onward) {
+    if (!visit_) {
+        visit_ = new KeyboardVisit(*this, pane_ ? QList<QWidget*>{table_, pane_} : QList<QWidget*>{table_});
+        // The newest row becomes current once the table has taken the focus, not before: a
+        // screen reader reads the row that becomes current in the focused table.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now != table_ || !startAtNewest_) return;
+            startAtNewest_ = false;
+            QMetaObject::invokeMethod(this, [this] {
+                if (model_->rowCount() > 0) table_->setCurrentIndex(model_->index(model_->rowCount() - 1, 0));
+            }, Qt::QueuedConnection);
+        });
+    }
+    table_->setCurrentIndex({});
+    startAtNewest_ = true;
+    visit_->enterFrom(exercise, std::move(onward));
 }
 
 // New rows may be wider than the columns so far: a long message, a longer vector.
@@ -279,7 +301,13 @@ void TraceWindow::fitNewRows(int first, int last) {
     }
 }
 
-void TraceWindow::copy() const { QGuiApplication::clipboard()->setText(QString::fromStdString(trace_.tabSeparated())); }
+// The table after its heading. The button says it was done for a moment, in the
+// window itself, which never takes the activation to say more.
+void TraceWindow::copy() {
+    QGuiApplication::clipboard()->setText(heading_ + QLatin1Char('\n') + QString::fromStdString(trace_.tabSeparated()));
+    copy_->setText(QStringLiteral("Copiado"));
+    QTimer::singleShot(kCopiedShownMs, copy_, [copy = copy_] { copy->setText(QStringLiteral("Copiar")); });
+}
 
 // After every change of the table: the newest event whole, a press with all its passes,
 // and no row selected.

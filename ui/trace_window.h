@@ -2,18 +2,21 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "engine/algorithm/program.h"
 #include "engine/trace.h"
 
 class QLabel;
+class QPushButton;
 class QSplitter;
 class QTableView;
 
 namespace ui {
 
 class AlgorithmPane;
+class KeyboardVisit;
 class TraceModel;
 
 // The desk check of one exercise window, in a window of its own beside it: the window's
@@ -34,18 +37,23 @@ public:
     QTableView* table() const { return table_; }
     // Null for a window without an algorithm.
     const AlgorithmPane* pane() const { return pane_; }
-    // Shows it beside its exercise window without activating it.
-    void showBeside();
+    // F6 from its exercise window: the keyboard reads the table, from its newest row, and
+    // Tab takes it to the algorithm; a row reached by the arrow keys shows its event in the
+    // algorithm, as a click on it does. F6 there is `onward`.
+    void visitFrom(QWidget& exercise, std::function<bool(QWidget&)> onward);
+    // Shows it beside its exercise window without activating it, never over `inSight`,
+    // the controls of that window a student must see.
+    void showBeside(const QList<QWidget*>& inSight);
+    // What "Copiar" puts before the table: a line that says which exercise it is of.
+    void setHeading(const QString& heading) { heading_ = heading; }
     // Draws the table in the program's font at its zoom.
     void takeFont(const QFont& font);
 
 private:
-    void sizeToContents();
-    void sizeWithAlgorithm();
-    void placeBeside(const QWidget& exercise);
+    void sizeAndPlace();
     void fitNewRows(int first, int last);
     int columnsWidth(int count) const;
-    void copy() const;
+    void copy();
     // What the pane shows: the newest event whole, or the event of a row of the table.
     void showNewest();
     void showRow(int tableRow);
@@ -58,6 +66,11 @@ private:
     AlgorithmPane* pane_ = nullptr;
     QLabel* legend_ = nullptr;
     QSplitter* split_ = nullptr;
+    QPushButton* copy_;
+    QList<QWidget*> inSight_;
+    QString heading_;
+    KeyboardVisit* visit_ = nullptr;
+    bool startAtNewest_ = false;  // once F6 has given the table the focus
 };
 
 // "Prueba de escritorio - Ejercicio NN", NN being the number the exercise window's

@@ -107,7 +107,7 @@ void RowOfAWideTrace(benchmark::State& state) {
     exercise.show();
     ej::Trace trace;
     ui::TraceWindow window(trace, "Ejercicio 00", &exercise);
-    window.showBeside();
+    window.showBeside({});
     const ej::NumberFormat format{",", "."};
     float value = 0;
     for (auto _ : state) {

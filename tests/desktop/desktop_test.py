@@ -259,6 +259,48 @@ def survives_f1_and_the_context_menu(desktop):
     ej01.close()
 
 
+def frame_of(title):
+    """The window's outside on the screen, its title bar included: x, y, width, height."""
+    window = wait_for(f"the X window {title}", lambda: Desktop.x_window(title))
+    frame = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], capture_output=True, text=True,
+                           timeout=TIMEOUT).stdout
+    left, right, top, bottom = (int(n) for n in re.findall(r"\d+", frame.split("=")[-1]))
+    geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window) if "=" in line)
+    return (int(geometry["X"]) - left, int(geometry["Y"]) - top,
+            int(geometry["WIDTH"]) + left + right, int(geometry["HEIGHT"]) + top + bottom)
+
+
+def zoom_keeps_each_window_in_place(desktop):
+    """Several windows and a desk check open, every step up and back: each window keeps the
+    corner it was moved to, moved in only as far as the screen needs, its title bar always
+    on the screen, and is back there at 100 %; the desk check's title bar stays on the screen."""
+    trace = "Prueba de escritorio - Ejercicio 01"
+    ej01 = Frmej01(desktop)
+    corners = {"Ejercicios 2005": (300, 120), "Ejercicio 01": (700, 500)}
+    for title, (x, y) in corners.items():
+        xdotool("windowmove", "--sync", desktop.x_window(title), str(x), str(y))
+    ej01.activate()
+    xdotool("key", "F2")
+    desktop.frame(trace)
+    width, height = (int(n) for n in xdotool("getdisplaygeometry"))
+    for keys in ["ctrl+plus"] * 6 + ["ctrl+minus"] * 6:
+        xdotool("key", keys)
+        for title, (x, y) in corners.items():
+            def in_place():
+                left, top, w, h = frame_of(title)
+                if left < 0 or top < 0:  # its title bar off the screen
+                    return False
+                if w > width or h > height:  # too large: its top-left part on the screen, title bar first
+                    return left <= 2 and top < 40
+                # Within a pixel or two across (the borders as the program knows them) and a title
+                # bar's height down: openbox may add it after the program placed a resized window.
+                return abs(left - max(0, min(x, width - w))) <= 2 and 0 <= top - max(0, min(y, height - h)) <= 24
+            wait_for(f"{title} at its corner after {keys}, at {frame_of(title)}", in_place, 2)
+        left, top, w, h = frame_of(trace)
+        assert 0 <= left < width and 0 <= top < height, f"desk check at {left, top, w, h}"
+    ej01.close()
+
+
 def algorithm_is_read(desktop):
     """The algorithm beside the desk check reaches a screen reader: its name, its text as
     its file holds it, and the marks of each event as its description."""
@@ -333,6 +375,8 @@ def main():
         check("F2 opens the desk check; the exercise window keeps its half-entered series", lambda: survives_f2(desktop))
         check("F1 and the context menu leave the exercise window active with its half-entered series",
               lambda: survives_f1_and_the_context_menu(desktop))
+        check("the zoom keeps each window's corner and every title bar on the screen",
+              lambda: zoom_keeps_each_window_in_place(desktop))
         if not activation_only:
             print(f"ok   a refusal reaches an AT-SPI listener: {refusal_is_heard(desktop)!r}")
             print(f"ok   the algorithm beside the desk check reads through AT-SPI: {algorithm_is_read(desktop)!r}")

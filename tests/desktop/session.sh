@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One desktop session, inside its own D-Bus session bus: the X server, the window
 # manager, for a Wayland session the compositor, then the checks.
-#   session.sh PROGRAM x11|wayland
+#   session.sh PROGRAM x11|wayland|orca
 set -euo pipefail
 exec 2>&4 1>&5 4>&- 5>&-
 program=$1 session=$2
@@ -49,4 +49,8 @@ fi
 
 # Qt offers its accessibility tree on the bus without waiting for a screen reader.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/bin/python3 "$here/desktop_test.py" "$program" ${checks:-}
+if [ "$session" = orca ]; then
+  /usr/bin/python3 "$here/orca_test.py" "$program"
+else
+  /usr/bin/python3 "$here/desktop_test.py" "$program" ${checks:-}
+fi

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -95,6 +96,8 @@ TEST(HelpWindow, NeverActiveClosedByItsCloseBoxOrF1FromAnyWindow) {
     ui::HelpWindow* help = p.desktop.helpWindow();
     ASSERT_TRUE(help && help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Ayuda - Ejercicios 2005");
+    // A window grown past the screen by the zoom comes back whole with Ctrl+0: the help says so.
+    EXPECT_TRUE(help->findChild<QTextBrowser*>()->toPlainText().contains("trae de vuelta todo lo que, ampliado, no entraba"));
     EXPECT_FALSE(help->frameGeometry().intersects(window));
     EXPECT_EQ(QApplication::activeWindow(), exercise);
     QCloseEvent closeBox;  // as the window system sends it

@@ -66,4 +66,27 @@ TEST(Geometry, EveryWindowSitsOnItsTwipsAndZoomsInProportion) {
     for (const auto& [widget, was] : at100) EXPECT_EQ(widget->geometry(), was) << widget->objectName().toStdString();
 }
 
+// A result longer than its box keeps the box's size; its tooltip and its description
+// for a screen reader give it whole, as long as it is cut.
+TEST(Geometry, AResultTooLongForItsBoxIsGivenWholeByItsTooltip) {
+    ui::QtDesktop desktop{nullptr};
+    ej::Program program{desktop, {",", "."}};
+    desktop.show(*program.window("frmej01"));
+    ui::FormWidget* form = desktop.widgetOf(*program.window("frmej01"));
+    QWidget* sum = form->control("txtej0102");
+    const QRect designed = sum->geometry();
+    const std::string longSum = "1,677728E+07 1,677728E+07 1,677728E+07 1,677728E+07";
+    const struct {
+        std::string text;
+        QString tooltip, description;
+    } rows[] = {{longSum, QString::fromStdString(longSum), "Resultado, " + QString::fromStdString(longSum)},
+                {"55", "", "Resultado"}};
+    for (const auto& row : rows) {
+        form->setText("txtej0102", row.text);
+        EXPECT_EQ(sum->geometry(), designed);
+        EXPECT_EQ(sum->toolTip(), row.tooltip);
+        EXPECT_EQ(sum->accessibleDescription(), row.description);
+    }
+}
+
 }  // namespace

@@ -37,8 +37,11 @@ TEST(TraceWindow, OpensBesideItsWindowWhichStaysActiveThroughACopy) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
     ui::TraceWindow* trace = desktop.widgetOf(*exercise)->traceWindow();
     EXPECT_EQ(trace->windowTitle(), "Prueba de escritorio - Ejercicio 52");  // its window's caption: "Eejercicio 52"
-    // The table as tab-separated text; the algorithm exactly as its file holds it.
-    const std::pair<QString, std::string> copies[] = {{"Copiar", exercise->trace().tabSeparated()},
+    // The table as tab-separated text after a line that says which exercise it is of; the
+    // algorithm exactly as its file holds it.
+    const std::string heading =
+        exercise->design().caption + "\t" + exercise->design().find(exercise->statementLabel())->caption + "\n";
+    const std::pair<QString, std::string> copies[] = {{"Copiar", heading + exercise->trace().tabSeparated()},
                                                       {"Copiar algoritmo", std::string(ej::algorithm::source("frmej52"))}};
     for (const auto& [caption, copied] : copies) {
         SCOPED_TRACE(caption.toStdString());
@@ -49,6 +52,12 @@ TEST(TraceWindow, OpensBesideItsWindowWhichStaysActiveThroughACopy) {
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), copied);
         EXPECT_EQ(QApplication::activeWindow(), desktop.widgetOf(*exercise));
     }
+    // "Copiar" says it was done, for a moment.
+    const auto buttons = trace->findChildren<QPushButton*>();
+    EXPECT_TRUE(std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == "Copiado"; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return std::none_of(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == "Copiado"; });
+    }));
 }
 
 TEST(TraceWindow, NamesItsAlgorithmForAScreenReaderAndEachVariablesTypeInItsHeader) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace ui {
+
+// Where the program puts its windows on the screen. Every rectangle is a window's
+// outside, its frame included, in screen coordinates.
+
+// The top-left corner nearest to `corner` that keeps a window of `size` on `area`; one
+// larger than the area keeps its top-left part on it, title bar first, never above or
+// left of it.
+QPoint keptOnScreen(QPoint corner, QSize size, const QRect& area);
+
+// Where a companion window (a desk check) of `wanted` size goes beside `window` on
+// `area`: at its right or its left when one of them has room; otherwise where it hides
+// the least of `window`, below or above it, or pushed against the screen's edge over a
+// part of `window` that shows nothing to read. It never covers `inSight`, the parts of
+// `window` the student must see, though it may be narrowed or shortened, down to
+// `least`, to stay clear of them. Where nothing clears them, at the right of `window`
+// kept on the screen.
+QRect besideWindow(const QRect& window, const QList<QRect>& inSight, QSize wanted, QSize least, const QRect& area);
+
+}  // namespace ui
