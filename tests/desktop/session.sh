@@ -27,8 +27,10 @@ await() {
   return 1
 }
 
-# The X server picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>"$XDG_RUNTIME_DIR/xvfb.log" &
+# The X server picks a free display and writes its number. It must not reset when its
+# last client leaves: the probe below is its first client, and the window manager would
+# find it resetting.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$XDG_RUNTIME_DIR/display" 2>"$XDG_RUNTIME_DIR/xvfb.log" &
 pids+=($!)
 # The number is whole once its line ends: a busy machine may show the file half written.
 await "the X server" sh -c '[ "$(wc -l <"$XDG_RUNTIME_DIR/display")" -ge 1 ]'
