@@ -1,5 +1,6 @@
 #include "ui/algorithm_pane.h"
 
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -335,6 +336,19 @@ void AlgorithmPane::keepInView() {
         wanted = marks_.ended || !marks_.firstRun ? *last - shown : marks_.firstRun - 2;
     }
     bar->setValue(wanted);
+}
+
+// Reached from the keyboard (F6, then Tab): the caret goes to the line where the run
+// waits, and the arrow keys go on from there. It moves once the pane has the focus: a
+// screen reader reads the line the caret moves to in the focused text, but takes a caret
+// that moves before the focus for a sign that the focus is already there, and says
+// nothing of the pane.
+void AlgorithmPane::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    if (event->reason() == Qt::MouseFocusReason || marks_.waiting == 0) return;
+    QMetaObject::invokeMethod(this, [this] {
+        if (hasFocus()) setTextCursor(QTextCursor(document()->findBlockByNumber(marks_.waiting - 1)));
+    }, Qt::QueuedConnection);
 }
 
 bool AlgorithmPane::viewportEvent(QEvent* event) {

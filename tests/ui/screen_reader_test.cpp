@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "engine/exercise_window.h"
 #include "shell/catalog.h"
 #include "shell/program.h"
+#include "ui/algorithm_pane.h"
 #include "ui/announcer.h"
 #include "ui/form_widget.h"
 #include "ui/help_window.h"
@@ -146,7 +148,9 @@ TEST(KeyboardVisit, F6ReachesTheDeskCheckAndTheHelpAndEscComesBackWithoutAReset)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return trace->table()->currentIndex().row() == trace->table()->model()->rowCount() - 1; }));
     QTest::keyClick(trace->table(), Qt::Key_Tab);
-    EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()));
+    ASSERT_EQ(QApplication::focusWidget(), trace->pane());
+    // The caret where the run waits: its `Leer`.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return trace->pane()->textCursor().block().text().trimmed() == "Leer valor;"; }));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), w.form);
