@@ -290,10 +290,13 @@ QList<QWidget*> FormWidget::controlsInSight() const {
 }
 
 // F6: into the desk check, and from there on into the help; into the help when there is
-// no desk check open.
+// no desk check open. With neither open, it says how to open them rather than nothing.
 void FormWidget::visitNext() {
     if (trace_) return trace_->visitFrom(*this, [this](QWidget& from) { return desktop_.visitHelp(from); });
-    desktop_.visitHelp(*this);
+    if (desktop_.visitHelp(*this)) return;
+    const bool exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_);
+    announcer_->say(exercise ? QStringLiteral("F2 abre la prueba de escritorio; F1, la ayuda")
+                             : QStringLiteral("F1 abre la ayuda"));
 }
 
 void FormWidget::closeEvent(QCloseEvent* e) {

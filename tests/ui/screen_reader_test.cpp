@@ -130,13 +130,16 @@ TEST(ScreenReader, SharedLabelsAreToldApartInWhatIsSaid) {
     }
 }
 
-// F6 takes the keyboard to the desk check's newest row, Tab on to its algorithm, and Esc
-// back to the box it left, mid-series and without a reset; from there F6 goes on to the
-// help when it is open, and F6 in the help back to the exercise window.
+// F6 takes the keyboard to the desk check's newest row, Tab on to its algorithm's waiting
+// line, and Esc back to the box it left, mid-series and without a reset; from there F6
+// goes on to the help when it is open, and F6 in the help back to the exercise window.
+// With neither open, F6 says how to open them.
 TEST(KeyboardVisit, F6ReachesTheDeskCheckAndTheHelpAndEscComesBackWithoutAReset) {
     Opened w("frmej13");
     w.enter({"5", "3"});
     QWidget* box = QApplication::focusWidget();
+    QTest::keyClick(box, Qt::Key_F6);  // nowhere to go yet: it says how to open them
+    EXPECT_EQ(w.saying(), "F2 abre la prueba de escritorio; F1, la ayuda");
     QTest::keyClick(box, Qt::Key_F2);
     ui::TraceWindow* trace = w.form->traceWindow();
     const auto rows = w.window->trace().rows().size();
