@@ -1,6 +1,7 @@
 #include "ui/keyboard_visit.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -15,8 +16,7 @@ template <class Text>
 bool letKeyboardRead(QWidget* part, bool read) {
     auto* text = qobject_cast<Text*>(part);
     if (!text) return false;
-    text->setTextInteractionFlags(read ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
-                                       : Qt::TextSelectableByMouse);
+    text->setTextInteractionFlags(text->textInteractionFlags().setFlag(Qt::TextSelectableByKeyboard, read));
     return true;
 }
 
@@ -35,7 +35,7 @@ void KeyboardVisit::enterFrom(QWidget& from, std::function<bool(QWidget&)> onwar
     from_ = &from;
     onward_ = std::move(onward);
     acceptFocus(true);
-    window_.raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) window_.raise();  // offscreen has no stacking
     window_.activateWindow();
     if (!parts_.isEmpty()) parts_.front()->setFocus(Qt::TabFocusReason);
 }
