@@ -4,6 +4,9 @@ logs each utterance to its debug file; the program is driven from the keyboard w
 xdotool, as such a student drives it, one window of each family.
 
     orca_test.py PROGRAM
+
+With EJ_ORCA_LOG=FILE, Orca's whole debug log is kept in FILE, to see why it said what
+it said (or nothing).
 """
 import os
 import re
