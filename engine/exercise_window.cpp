@@ -60,20 +60,20 @@ void ExerciseWindow::attached() {
     algorithmLoaded_ = true;
     const std::string_view text = algorithm::source(design_.name);
     if (text.empty()) return;
-    try {
-        auto program = std::make_shared<const algorithm::Program>(algorithm::compile(text));
-        // The state's variables come first among the algorithm's, in the same order.
-        if (program->variables.size() < current().names().size()) {
-            algorithmError_ = "el algoritmo declara menos variables que la ventana";
-            return;
-        }
-        std::vector<std::string> names;
-        for (const auto& v : program->variables) names.push_back(v.name);
-        trace_.useNames(std::move(names));
-        run_.emplace(std::move(program), format_);
-    } catch (const algorithm::AlgorithmError& e) {
-        algorithmError_ = e.what();
+    algorithm::Compiled compiled = algorithm::compile(text);
+    if (!compiled.ok()) {
+        algorithmError_ = compiled.errors.front().located();
+        return;
     }
+    // The state's variables come first among the algorithm's, in the same order.
+    if (compiled.program->variables.size() < current().names().size()) {
+        algorithmError_ = "el algoritmo declara menos variables que la ventana";
+        return;
+    }
+    std::vector<std::string> names;
+    for (const auto& v : compiled.program->variables) names.push_back(v.name);
+    trace_.useNames(std::move(names));
+    run_.emplace(std::move(compiled.program), format_);
 }
 
 void ExerciseWindow::activated() {

@@ -102,7 +102,7 @@ QVariant TraceModel::headerData(int section, Qt::Orientation orientation, int ro
     if (algorithm_)
         for (const auto& v : algorithm_->variables)
             if (v.name == header)
-                return v.type == ej::algorithm::Type::Entero ? QStringLiteral("Entero") : QStringLiteral("Real");
+                return QString::fromUtf8(ej::algorithm::typeName(v.type));
     return {};
 }
 

@@ -1,403 +1,541 @@
 #include "engine/algorithm/compiler.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
+#include <utility>
+
+#include "engine/algorithm/parser.h"
 
 namespace ej::algorithm {
+
 namespace {
 
-class Compiler {
-public:
-    explicit Compiler(std::string_view source) : tokens_(tokenize(source)) {
-        std::size_t start = 0;
-        while (start <= source.size()) {
-            const std::size_t end = source.find('\n', start);
-            program_.lines.emplace_back(source.substr(start, end == std::string_view::npos ? end : end - start));
-            if (end == std::string_view::npos) break;
-            start = end + 1;
-        }
-    }
+constexpr BuiltinFunction kBuiltins[] = {
+    {"trunc", Builtin::Trunc, 1},          {"redon", Builtin::Redon, 1},
+    {"abs", Builtin::Abs, 1},              {"raiz", Builtin::Raiz, 1},
+    {"rc", Builtin::Raiz, 1},              {"ln", Builtin::Ln, 1},
+    {"exp", Builtin::Exp, 1},              {"sen", Builtin::Sen, 1},
+    {"cos", Builtin::Cos, 1},              {"tan", Builtin::Tan, 1},
+    {"atan", Builtin::Atan, 1},            {"azar", Builtin::Azar, 1},
+    {"aleatorio", Builtin::Aleatorio, 2},  {"longitud", Builtin::Longitud, 1},
+    {"mayusculas", Builtin::Mayusculas, 1}, {"minusculas", Builtin::Minusculas, 1},
+    {"subcadena", Builtin::Subcadena, 3},  {"concatenar", Builtin::Concatenar, 2},
+    {"convertiranumero", Builtin::ConvertirANumero, 1}, {"convertiratexto", Builtin::ConvertirATexto, 1},
+};
 
-    Program run() {
-        expectWord("algoritmo", "'Algoritmo'");
-        program_.name = name("el nombre del algoritmo");
-        block(0, {"'FinAlgoritmo'", "finalgoritmo"});
-        const int endLine = peek().line;
-        expectWord("finalgoritmo", "'FinAlgoritmo'");
-        if (peek().kind != Token::EndOfText) throw AlgorithmError(peek().line, "el fin del texto tras 'FinAlgoritmo'");
-        emit({.op = Instruction::End, .line = endLine});
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    return out;
+}
+
+std::vector<std::string> splitLines(std::string_view source) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = source.find('\n', start);
+        std::string line(source.substr(start, end == std::string_view::npos ? end : end - start));
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        if (end == std::string_view::npos) return lines;
+        start = end + 1;
+    }
+}
+
+bool blockReads(const Block& block) {
+    return std::any_of(block.begin(), block.end(), [](const Stmt& s) {
+        return s.kind == Stmt::Kind::Read || blockReads(s.body) || blockReads(s.otherwise) ||
+               std::any_of(s.cases.begin(), s.cases.end(), [](const Case& c) { return blockReads(c.body); });
+    });
+}
+
+// Hidden slots are numbered apart while a procedure is lowered, and placed after its
+// variables once their number is known.
+constexpr int kHidden = 1 << 24;
+
+class Lowering {
+public:
+    Lowering(const Module& module, std::vector<Diagnostic>& errors) : module_(module), errors_(errors) {}
+
+    Program run(std::vector<std::string> lines) {
+        program_.lines = std::move(lines);
+        for (const Procedure& p : module_.procedures) {
+            const std::string key = lower(p.name);
+            if (p.main) {
+                program_.name = p.name;
+            } else if (procedures_.count(key)) {
+                error(p.span, "ya hay un subproceso llamado " + p.name);
+            } else if (builtinNamed(p.name)) {
+                error(p.span, p.name + " es el nombre de una función del lenguaje: elija otro nombre");
+            } else {
+                procedures_[key] = static_cast<int>(reads_.size());
+            }
+            reads_.push_back(blockReads(p.body));
+        }
+        std::size_t index = 0;
+        for (const Procedure& p : module_.procedures) {
+            if (p.main) program_.main = static_cast<int>(index);
+            procedure(p, index++);
+        }
+        program_.variables = program_.procedures[static_cast<std::size_t>(program_.main)].variables;
         return std::move(program_);
     }
 
 private:
-    // --- tokens
-    const Token& peek(std::size_t ahead = 0) const { return tokens_[std::min(at_ + ahead, tokens_.size() - 1)]; }
-    const Token& next() { return tokens_[std::min(at_++, tokens_.size() - 1)]; }
-    int lastLine() const { return at_ ? tokens_[std::min(at_ - 1, tokens_.size() - 1)].line : 1; }
-    bool isWord(std::string_view w, std::size_t ahead = 0) const {
-        return peek(ahead).kind == Token::Word && peek(ahead).lower == w;
-    }
-    bool isSymbol(std::string_view s) const { return peek().kind == Token::Symbol && peek().text == s; }
-    bool acceptWord(std::string_view w) { return isWord(w) && (next(), true); }
-    bool acceptSymbol(std::string_view s) { return isSymbol(s) && (next(), true); }
-    void expectWord(std::string_view w, const std::string& what) {
-        if (!acceptWord(w)) throw AlgorithmError(peek().line, what);
-    }
-    void expectSymbol(std::string_view s, const std::string& what) {
-        if (!acceptSymbol(s)) throw AlgorithmError(peek().line, what);
-    }
-    // The `;` that ends a simple statement belongs to its line, not to the next one.
-    void endOfStatement() {
-        if (!acceptSymbol(";")) throw AlgorithmError(lastLine(), "';' al final de la instrucción");
+    void error(Span span, std::string message) { errors_.push_back({span, std::move(message)}); }
+
+    // --- procedures
+    void procedure(const Procedure& p, std::size_t index) {
+        // A second procedure of the same name keeps its place, so that indexes hold.
+        ProcedureCode code;
+        code.name = p.name;
+        code.main = p.main;
+        code.entry = here();
+        code.span = p.span;
+        locals_.clear();
+        defined_.clear();
+        uses_.clear();
+        hiddenCount_ = 0;
+        depth_ = 0;
+        current_ = &code;
+        for (const Parameter& param : p.parameters) {
+            if (locals_.count(lower(param.name))) error(param.span, "el parámetro " + param.name + " está repetido");
+            slot(param.name, param.span);
+            code.byReference.push_back(param.byReference);
+        }
+        if (!p.result.empty()) code.result = slot(p.result, p.span);
+        block(p.body);
+        const int endLine = p.closing.line() ? p.closing.line() : static_cast<int>(program_.lines.size());
+        emit({.op = p.main ? Instruction::Op::End : Instruction::Op::Return, .line = endLine, .span = p.closing});
+        code.end = here();
+        checkUses(code);
+        placeHidden(code);
+        code.frameSize = static_cast<int>(code.variables.size()) + hiddenCount_;
+        (void)index;
+        program_.procedures.push_back(std::move(code));
+        current_ = nullptr;
     }
 
-    std::string name(const std::string& what) {
-        if (peek().kind != Token::Word || isKeyword(peek().lower)) throw AlgorithmError(peek().line, what);
-        return next().text;
-    }
-    int variable() {
-        const Token& t = peek();
-        if (t.kind != Token::Word || isKeyword(t.lower)) throw AlgorithmError(t.line, "el nombre de una variable");
-        const auto found = names_.find(t.lower);
-        if (found == names_.end()) throw AlgorithmError(t.line, "una variable definida antes, no '" + t.text + "'");
-        next();
-        return found->second;
+    // An array is used with its subscripts, and only an array is.
+    void checkUses(const ProcedureCode& code) {
+        const int parameters = static_cast<int>(code.byReference.size());
+        for (const Use& u : uses_) {
+            const Variable& v = code.variables[static_cast<std::size_t>(u.slot)];
+            if (u.element && !v.array && u.slot >= parameters)
+                error(u.span, v.name + " no es un arreglo: dele un tamaño con Dimension " + v.name + "[…] antes de usar sus elementos");
+            else if (!u.element && !u.argument && v.array)
+                error(u.span, v.name + " es un arreglo: falta el subíndice del elemento, como " + v.name + "[1]");
+        }
     }
 
-    // --- statements
+    void placeHidden(const ProcedureCode& code) {
+        const int base = static_cast<int>(code.variables.size());
+        for (int k = code.entry; k < here(); ++k) {
+            Instruction& in = program_.code[static_cast<std::size_t>(k)];
+            if (in.hidden >= kHidden) in.hidden += base - kHidden;
+            if (in.place.slot >= kHidden) in.place.slot += base - kHidden;
+            for (Code& c : in.exprs) placeHidden(c, base);
+        }
+    }
+    static void placeHidden(Code& c, int base) {
+        if (c.slot >= kHidden) c.slot += base - kHidden;
+        for (Code& a : c.args) placeHidden(a, base);
+    }
+
+    // --- names
+    int slot(const std::string& name, Span span) {
+        const std::string key = lower(name);
+        const auto found = locals_.find(key);
+        if (found != locals_.end()) return found->second;
+        if (procedures_.count(key))
+            error(span, name + " es el nombre de un subproceso, no de una variable");
+        else if (builtinNamed(name))
+            error(span, name + " es una función del lenguaje: se usa con sus argumentos entre paréntesis, como " + name + "(x)");
+        else if (key == lower(program_.name))
+            error(span, name + " es el nombre del algoritmo: una variable necesita otro nombre");
+        const int s = static_cast<int>(current_->variables.size());
+        current_->variables.push_back({name, DataType::Unknown, false, span});
+        locals_[key] = s;
+        return s;
+    }
+    int hidden() { return kHidden + hiddenCount_++; }
+
+    // --- code
     int here() const { return static_cast<int>(program_.code.size()); }
-    int emit(Instruction i) {
-        program_.code.push_back(std::move(i));
+    int emit(Instruction in) {
+        if (!in.line) in.line = in.span.line();
+        program_.code.push_back(std::move(in));
         return here() - 1;
     }
+    Instruction& at(int k) { return program_.code[static_cast<std::size_t>(k)]; }
+    int newLoop(const Stmt& s) {
+        program_.loops.push_back({s.span.line(), depth_, current_->main, false, false, here(), here()});
+        return static_cast<int>(program_.loops.size()) - 1;
+    }
+    void closeLoop(int loop) { program_.loops[static_cast<std::size_t>(loop)].end = here(); }
 
-    // Statements up to one of the closing words, which follow the block's end as a
-    // student reads it (for the error); `depth` counts the blocks around. A block that
-    // meets the end of another, or of the text, misses its own.
-    void block(int depth, const std::vector<std::string>& closers) {
-        static const std::set<std::string> kClosers{"finalgoritmo", "finsi", "sino", "finmientras", "finpara", "hasta"};
-        for (;;) {
-            const Token& t = peek();
-            if (t.kind == Token::Word && std::find(closers.begin(), closers.end(), t.lower) != closers.end()) return;
-            if (t.kind == Token::EndOfText || (t.kind == Token::Word && kClosers.count(t.lower)))
-                throw AlgorithmError(t.line, closers.front());
-            statement(depth);
+    void block(const Block& b) {
+        for (const Stmt& s : b) statement(s);
+    }
+    // A block inside a statement, one level deeper.
+    void inner(const Block& b) {
+        ++depth_;
+        block(b);
+        --depth_;
+    }
+
+    // A statement the parser could read only in part is left out: the text has a fault
+    // that is already reported, and the program will not run.
+    static bool whole(const Stmt& s) {
+        using K = Stmt::Kind;
+        switch (s.kind) {
+        case K::Assign: return s.targets.size() == 1 && s.exprs.size() == 1;
+        case K::Call: return s.exprs.size() == 1;
+        case K::For: return s.targets.size() == 1 && s.exprs.size() >= 2;
+        default: return true;
         }
     }
 
-    void statement(int depth) {
-        const Token& t = peek();
-        const int line = t.line;
-        if (acceptWord("definir")) return define(line);
-        if (acceptWord("dimension")) return dimension(line);
-        if (acceptWord("leer")) return read(line);
-        if (acceptWord("escribir")) return write(line);
-        if (acceptWord("si")) return conditional(line, depth);
-        if (acceptWord("mientras")) return whileLoop(line, depth);
-        if (acceptWord("para")) return forLoop(line, depth);
-        if (acceptWord("repetir")) return repeatLoop(depth);
-        if (t.kind == Token::Word && !isKeyword(t.lower)) return assignment(line);
-        throw AlgorithmError(line, "una instrucción, no '" + t.text + "'");
-    }
-
-    void define(int line) {
-        std::vector<std::string> declared;
-        do {
-            const std::string n = name("el nombre de una variable");
-            if (names_.count(lower(n)) || lower(n) == lower(program_.name))
-                throw AlgorithmError(line, "un nombre nuevo, no '" + n + "'");
-            declared.push_back(n);
-        } while (acceptSymbol(","));
-        expectWord("como", "'Como'");
-        Type type = Type::Real;
-        if (acceptWord("entero"))
-            type = Type::Entero;
-        else
-            expectWord("real", "'Real' o 'Entero'");
-        endOfStatement();
-        // The line runs once, however many variables it names.
-        for (const auto& n : declared) {
-            names_[lower(n)] = static_cast<int>(program_.variables.size());
-            program_.variables.push_back({n, type, false});
-            emit({.op = Instruction::Declare, .line = line, .counted = &n == &declared.front(),
-                  .var = static_cast<int>(program_.variables.size()) - 1});
+    void statement(const Stmt& s) {
+        using K = Stmt::Kind;
+        using Op = Instruction::Op;
+        if (!whole(s)) return;
+        const int line = s.span.line();
+        switch (s.kind) {
+        case K::Define: {
+            bool first = true;
+            for (const Expr& name : s.targets) {
+                const std::string key = lower(name.text);
+                if (defined_.count(key)) {
+                    error(name.span, name.text + " ya fue definida en la línea " + std::to_string(defined_[key]));
+                } else if (locals_.count(key) && current_->variables[static_cast<std::size_t>(locals_[key])].span.line() != line &&
+                           locals_[key] >= static_cast<int>(current_->byReference.size()) && locals_[key] != current_->result) {
+                    error(name.span, "Definir " + name.text + " debe ir antes de su primer uso, en la línea " +
+                                         std::to_string(current_->variables[static_cast<std::size_t>(locals_[key])].span.line()));
+                }
+                defined_[key] = line;
+                const int v = slot(name.text, name.span);
+                current_->variables[static_cast<std::size_t>(v)].type = s.type;
+                emit({.op = Op::Declare, .counted = first, .type = s.type, .line = line, .span = s.span,
+                      .place = {v, {}, name.span}});
+                first = false;
+            }
+            return;
+        }
+        case K::Dimension: {
+            bool first = true;
+            for (const Expr& array : s.targets) {
+                const int v = slot(array.text, array.span);
+                current_->variables[static_cast<std::size_t>(v)].array = true;
+                emit({.op = Op::Dimension, .counted = first, .line = line, .span = array.span,
+                      .place = {v, {}, array.span}, .exprs = expressions(array.args)});
+                first = false;
+            }
+            return;
+        }
+        case K::Assign:
+            emit({.op = Op::Assign, .line = line, .span = s.span, .place = place(s.targets[0]), .exprs = {expr(s.exprs[0])}});
+            return;
+        case K::Read: {
+            bool first = true;
+            for (const Expr& target : s.targets) {
+                emit({.op = Op::Read, .counted = first, .line = line, .span = target.span, .place = place(target)});
+                first = false;
+            }
+            for (Loop* l : openLoops()) l->reads = true;
+            return;
+        }
+        case K::Write:
+            emit({.op = Op::Write, .newline = s.newline, .line = line, .span = s.span, .exprs = expressions(s.exprs)});
+            return;
+        case K::Call: {
+            Code call = expr(s.exprs[0], true);
+            if (call.op == Code::Op::Call && reads_[static_cast<std::size_t>(call.slot)])
+                for (Loop* l : openLoops()) l->reads = true;
+            emit({.op = Op::Call, .line = line, .span = s.span, .exprs = {std::move(call)}});
+            return;
+        }
+        case K::If: {
+            const int branch = emit({.op = Op::Branch, .line = line, .span = s.span, .exprs = {condition(s)}});
+            inner(s.body);
+            if (!s.otherwise.empty()) {
+                const int skip = emit({.op = Op::Jump, .counted = false, .line = line, .span = s.span});
+                at(branch).jump = here();
+                inner(s.otherwise);
+                at(skip).jump = here();
+            } else {
+                at(branch).jump = here();
+            }
+            return;
+        }
+        case K::Switch: return choice(s);
+        case K::While: return whileLoop(s);
+        case K::Repeat: return repeatLoop(s);
+        case K::For: return forLoop(s);
         }
     }
 
-    void dimension(int line) {
-        bool first = true;
-        do {
-            const int v = variable();
-            expectSymbol("[", "'['");
-            Expr size = expression();
-            expectSymbol("]", "']'");
-            program_.variables[static_cast<std::size_t>(v)].vector = true;
-            emit({.op = Instruction::Dimension, .line = line, .counted = first, .var = v, .expr = std::move(size)});
-            first = false;  // the line runs once, however many vectors it sizes
-        } while (acceptSymbol(","));
-        endOfStatement();
+    std::vector<Loop*> openLoops() {
+        std::vector<Loop*> out;
+        for (int k : loopStack_) out.push_back(&program_.loops[static_cast<std::size_t>(k)]);
+        return out;
     }
 
-    // A variable, or an element of a vector, that receives a value.
-    std::pair<int, std::optional<Expr>> target() {
-        const int v = variable();
-        std::optional<Expr> index;
-        if (acceptSymbol("[")) {
-            index = expression();
-            expectSymbol("]", "']'");
+    Code condition(const Stmt& s) { return s.exprs.empty() ? Code{.constant = Value::ofLogical(false)} : expr(s.exprs[0]); }
+
+    void choice(const Stmt& s) {
+        using Op = Instruction::Op;
+        const int line = s.span.line();
+        const int value = hidden();
+        emit({.op = Op::Assign, .line = line, .span = s.span, .place = {value, {}, s.span}, .exprs = {condition(s)}});
+        std::vector<int> ends;
+        for (const Case& c : s.cases) {
+            int branch = -1;
+            if (!c.values.empty()) {
+                Code test;
+                bool first = true;
+                for (const Expr& v : c.values) {
+                    Code equal{.op = Code::Op::Binary, .oper = Operator::Eq, .span = v.span,
+                               .args = {Code{.op = Code::Op::Local, .slot = value, .span = s.span}, expr(v)}};
+                    test = std::exchange(first, false)
+                               ? std::move(equal)
+                               : Code{.op = Code::Op::Binary, .oper = Operator::Or, .span = c.span,
+                                      .args = {std::move(test), std::move(equal)}};
+                }
+                branch = emit({.op = Op::Branch, .line = c.span.line(), .span = c.span, .exprs = {std::move(test)}});
+            }
+            inner(c.body);
+            if (branch >= 0) {
+                ends.push_back(emit({.op = Op::Jump, .counted = false, .line = line, .span = s.span}));
+                at(branch).jump = here();
+            }
         }
-        return {v, std::move(index)};
+        for (int k : ends) at(k).jump = here();
     }
 
-    void read(int line) {
-        auto [v, index] = target();
-        endOfStatement();
-        reads_ = true;
-        emit({.op = Instruction::Read, .line = line, .var = v, .index = std::move(index)});
-    }
-
-    void write(int line) {
-        bool newline = true;
-        if (acceptWord("sin")) {
-            expectWord("saltar", "'Saltar' tras 'Sin'");
-            newline = false;
-        }
-        Instruction w{.op = Instruction::Write, .line = line, .newline = newline};
-        do {
-            if (peek().kind == Token::Text)
-                w.items.push_back({next().text, {}});
-            else
-                w.items.push_back({std::nullopt, expression()});
-        } while (acceptSymbol(","));
-        endOfStatement();
-        emit(std::move(w));
-    }
-
-    void assignment(int line) {
-        auto [v, index] = target();
-        expectSymbol("<-", "'<-'");
-        Expr value = expression();
-        endOfStatement();
-        emit({.op = Instruction::Assign, .line = line, .var = v, .index = std::move(index), .expr = std::move(value)});
-    }
-
-    void conditional(int line, int depth) {
-        Expr test = expression();
-        expectWord("entonces", "'Entonces'");
-        const int branch = emit({.op = Instruction::Branch, .line = line, .expr = std::move(test)});
-        block(depth + 1, {"'FinSi'", "sino", "finsi"});
-        if (acceptWord("sino")) {
-            const int skip = emit({.op = Instruction::Jump, .line = line, .counted = false});
-            code(branch).target = here();
-            block(depth + 1, {"'FinSi'", "finsi"});
-            code(skip).target = here();
-        } else {
-            code(branch).target = here();
-        }
-        expectWord("finsi", "'FinSi'");
-    }
-
-    void whileLoop(int line, int depth) {
-        Expr test = expression();
-        expectWord("hacer", "'Hacer'");
-        const bool readsBefore = reads_;
-        reads_ = false;
-        const int head = emit({.op = Instruction::Branch, .line = line, .expr = std::move(test)});
-        block(depth + 1, {"'FinMientras'", "finmientras"});
-        expectWord("finmientras", "'FinMientras'");
+    void whileLoop(const Stmt& s) {
+        using Op = Instruction::Op;
+        const int line = s.span.line();
+        const int loop = newLoop(s);
+        const int enter = emit({.op = Op::Nop, .mark = Instruction::Mark::LoopEnter, .counted = false, .line = line,
+                                .span = s.span, .loop = loop});
+        const int head = emit({.op = Op::Branch, .line = line, .span = s.span, .loop = loop, .exprs = {condition(s)}});
+        loopStack_.push_back(loop);
+        inner(s.body);
+        loopStack_.pop_back();
+        emit({.op = Op::Jump, .mark = Instruction::Mark::PassEnd, .counted = false, .line = line, .span = s.span,
+              .jump = head, .loop = loop});
+        at(head).jump = here();
+        closeLoop(loop);
         if (auto counting = countingLoop(head)) {
-            // The body's steps are taken by the counting loop itself.
-            program_.code.resize(static_cast<std::size_t>(head));
-            emit({.op = Instruction::Count, .line = line, .target = head + 1, .counting = std::move(counting)});
-        } else {
-            const int back = emit({.op = Instruction::Jump, .line = line, .counted = false, .target = head});
-            code(head).target = here();
-            if (depth == 0 && !reads_) code(head).loopStart = code(back).loopBack = head;
+            Instruction& count = at(enter);
+            count.op = Op::Count;
+            count.jump = here();
+            count.counting = std::move(counting);
+            program_.loops[static_cast<std::size_t>(loop)].counting = true;
         }
-        reads_ = readsBefore || reads_;
     }
 
-    void forLoop(int line, int depth) {
-        const int v = variable();
-        expectSymbol("<-", "'<-'");
-        Expr from = expression();
-        expectWord("hasta", "'Hasta'");
-        Expr to = expression();
-        Expr step{.kind = Expr::Number, .number = 1};
-        if (acceptWord("con")) {
-            expectWord("paso", "'Paso' tras 'Con'");
-            step = expression();
-        }
-        expectWord("hacer", "'Hacer'");
-        const bool down = step.kind == Expr::Negate || (step.kind == Expr::Number && step.number < 0);
-        const int init = emit({.op = Instruction::Assign, .line = line, .counted = false, .var = v, .expr = std::move(from)});
-        Expr test{.kind = Expr::Binary, .op = down ? Expr::Ge : Expr::Le,
-                  .args = {Expr{.kind = Expr::Scalar, .var = v}, std::move(to)}};
-        const bool readsBefore = reads_;
-        reads_ = false;
-        const int head = emit({.op = Instruction::Branch, .line = line, .expr = std::move(test)});
-        block(depth + 1, {"'FinPara'", "finpara"});
-        expectWord("finpara", "'FinPara'");
-        Expr stepped{.kind = Expr::Binary, .op = Expr::Add, .args = {Expr{.kind = Expr::Scalar, .var = v}, std::move(step)}};
-        const int back = emit({.op = Instruction::Assign, .line = line, .counted = false, .var = v, .expr = std::move(stepped)});
-        emit({.op = Instruction::Jump, .line = line, .counted = false, .target = head});
-        code(head).target = here();
-        if (depth == 0 && !reads_) code(init).loopStart = code(back).loopBack = head;
-        reads_ = readsBefore || reads_;
+    void repeatLoop(const Stmt& s) {
+        using Op = Instruction::Op;
+        const int loop = newLoop(s);
+        const int top = emit({.op = Op::Nop, .mark = Instruction::Mark::LoopEnter, .counted = false,
+                              .line = s.span.line(), .span = s.span, .loop = loop});
+        loopStack_.push_back(loop);
+        inner(s.body);
+        loopStack_.pop_back();
+        // `Hasta Que c` goes round again while c is Falso; `Mientras Que c`, while Verdadero.
+        emit({.op = Op::Branch, .mark = Instruction::Mark::PassEnd, .jumpIf = !s.untilTrue, .line = s.closing.line(),
+              .span = s.closing, .jump = top + 1, .loop = loop, .exprs = {condition(s)}});
+        closeLoop(loop);
     }
 
-    void repeatLoop(int depth) {
-        const int top = here();
-        block(depth + 1, {"'Hasta Que'", "hasta"});
-        const int testLine = peek().line;
-        expectWord("hasta", "'Hasta Que'");
-        expectWord("que", "'Que' tras 'Hasta'");
-        Expr test = expression();
-        endOfStatement();
-        emit({.op = Instruction::Branch, .line = testLine, .expr = std::move(test), .target = top});
+    void forLoop(const Stmt& s) {
+        using Op = Instruction::Op;
+        const int line = s.span.line();
+        const int loop = newLoop(s);
+        Place counter = place(s.targets[0]);
+        const int kept = hidden();
+        hidden();  // the step, at kept + 1
+        std::vector<Code> bounds = expressions(s.exprs);
+        emit({.op = Op::ForInit, .mark = Instruction::Mark::LoopEnter, .counted = false, .line = line, .span = s.span,
+              .loop = loop, .hidden = kept, .place = counter, .exprs = std::move(bounds)});
+        const int test = emit({.op = Op::ForTest, .line = line, .span = s.span, .loop = loop, .hidden = kept, .place = counter});
+        loopStack_.push_back(loop);
+        inner(s.body);
+        loopStack_.pop_back();
+        emit({.op = Op::ForStep, .mark = Instruction::Mark::PassEnd, .counted = false, .line = line, .span = s.span,
+              .loop = loop, .hidden = kept, .place = counter});
+        emit({.op = Op::Jump, .counted = false, .line = line, .span = s.span, .jump = test});
+        at(test).jump = here();
+        closeLoop(loop);
     }
 
     // A loop whose test compares one variable with an amount the body leaves alone, and
     // whose body only adds to variables amounts it leaves alone, that variable among them.
     std::shared_ptr<const CountingLoop> countingLoop(int head) {
-        const Instruction& test = code(head);
-        const Expr& t = test.expr;
-        if (t.kind != Expr::Binary || t.args.size() != 2) return nullptr;
-        static const std::map<Expr::Op, Relation> kRelations{
-            {Expr::Lt, Relation::Less}, {Expr::Le, Relation::LessEqual},
-            {Expr::Gt, Relation::Greater}, {Expr::Ge, Relation::GreaterEqual}};
-        const auto relation = kRelations.find(t.op);
-        if (relation == kRelations.end() || t.args[0].kind != Expr::Scalar) return nullptr;
-        CountingLoop loop{.var = t.args[0].var, .relation = relation->second, .bound = t.args[1]};
+        const Code& t = at(head).exprs[0];
+        if (t.op != Code::Op::Binary || t.args.size() != 2) return nullptr;
+        static const std::map<Operator, Relation> kRelations{
+            {Operator::Lt, Relation::Less}, {Operator::Le, Relation::LessEqual},
+            {Operator::Gt, Relation::Greater}, {Operator::Ge, Relation::GreaterEqual}};
+        const auto relation = kRelations.find(t.oper);
+        if (relation == kRelations.end() || t.args[0].op != Code::Op::Local) return nullptr;
+        CountingLoop loop{.var = t.args[0].slot, .relation = relation->second, .bound = t.args[1]};
         std::set<int> stepped;
-        for (int k = head + 1; k < here(); ++k) {
-            const Instruction& s = code(k);
-            if (s.op != Instruction::Assign || s.index || stepped.count(s.var)) return nullptr;
-            const Expr& e = s.expr;
-            if (e.kind != Expr::Binary || (e.op != Expr::Add && e.op != Expr::Sub)) return nullptr;
-            if (e.args[0].kind != Expr::Scalar || e.args[0].var != s.var) return nullptr;
-            Expr amount = e.args[1];
-            if (e.op == Expr::Sub) amount = Expr{.kind = Expr::Negate, .args = {std::move(amount)}};
-            loop.steps.push_back({s.var, std::move(amount), s.line});
-            stepped.insert(s.var);
+        const int back = here() - 1;
+        for (int k = head + 1; k < back; ++k) {
+            const Instruction& s = at(k);
+            if (s.op != Instruction::Op::Assign || !s.place.subscripts.empty() || stepped.count(s.place.slot)) return nullptr;
+            const Code& e = s.exprs[0];
+            if (e.op != Code::Op::Binary || (e.oper != Operator::Add && e.oper != Operator::Sub)) return nullptr;
+            if (e.args[0].op != Code::Op::Local || e.args[0].slot != s.place.slot) return nullptr;
+            Code amount = e.args[1];
+            if (e.oper == Operator::Sub) amount = Code{.op = Code::Op::Unary, .oper = Operator::Negate, .args = {std::move(amount)}};
+            loop.steps.push_back({s.place.slot, std::move(amount), s.line});
+            stepped.insert(s.place.slot);
         }
-        if (!stepped.count(loop.var) || program_.variables[static_cast<std::size_t>(loop.var)].vector) return nullptr;
+        if (!stepped.count(loop.var)) return nullptr;
         for (const auto& s : loop.steps)
-            if (uses(s.amount, stepped) || program_.variables[static_cast<std::size_t>(s.var)].vector) return nullptr;
-        if (uses(loop.bound, stepped)) return nullptr;
+            if (uses(s.amount, stepped) || !plain(s.amount)) return nullptr;
+        if (uses(loop.bound, stepped) || !plain(loop.bound)) return nullptr;
         return std::make_shared<CountingLoop>(std::move(loop));
     }
 
-    static bool uses(const Expr& e, const std::set<int>& vars) {
-        if ((e.kind == Expr::Scalar || e.kind == Expr::Element) && vars.count(e.var)) return true;
-        for (const auto& a : e.args)
-            if (uses(a, vars)) return true;
-        return false;
+    static bool uses(const Code& c, const std::set<int>& slots) {
+        if ((c.op == Code::Op::Local || c.op == Code::Op::Element) && slots.count(c.slot)) return true;
+        return std::any_of(c.args.begin(), c.args.end(), [&](const Code& a) { return uses(a, slots); });
+    }
+    // Computed from its operands alone: no call, whose body could change them.
+    static bool plain(const Code& c) {
+        if (c.op == Code::Op::Call || (c.op == Code::Op::Builtin && (c.builtin == Builtin::Azar || c.builtin == Builtin::Aleatorio)))
+            return false;
+        return std::all_of(c.args.begin(), c.args.end(), plain);
     }
 
-    // --- expressions, loosest first: O, Y, NO, comparisons, + -, * / MOD, ^, sign
-    Expr expression() { return disjunction(); }
-    static Expr binary(Expr::Op op, Expr a, Expr b) {
-        return Expr{.kind = Expr::Binary, .op = op, .args = {std::move(a), std::move(b)}};
-    }
-    Expr disjunction() {
-        Expr e = conjunction();
-        while (acceptWord("o")) e = binary(Expr::Or, std::move(e), conjunction());
-        return e;
-    }
-    Expr conjunction() {
-        Expr e = negation();
-        while (acceptWord("y")) e = binary(Expr::And, std::move(e), negation());
-        return e;
-    }
-    Expr negation() {
-        if (acceptWord("no")) return Expr{.kind = Expr::Not, .args = {negation()}};
-        return comparison();
-    }
-    Expr comparison() {
-        Expr e = sum();
-        static const std::map<std::string, Expr::Op> kOps{{"=", Expr::Eq}, {"<>", Expr::Ne}, {"<", Expr::Lt},
-                                                          {"<=", Expr::Le}, {">", Expr::Gt}, {">=", Expr::Ge}};
-        while (peek().kind == Token::Symbol && kOps.count(peek().text)) {
-            const Expr::Op op = kOps.at(next().text);
-            e = binary(op, std::move(e), sum());
-        }
-        return e;
-    }
-    Expr sum() {
-        Expr e = product();
-        while (isSymbol("+") || isSymbol("-")) {
-            const Expr::Op op = next().text == "+" ? Expr::Add : Expr::Sub;
-            e = binary(op, std::move(e), product());
-        }
-        return e;
-    }
-    Expr product() {
-        Expr e = sign();
-        while (isSymbol("*") || isSymbol("/") || isWord("mod")) {
-            const std::string op = next().lower;
-            e = binary(op == "*" ? Expr::Mul : op == "/" ? Expr::Div : Expr::Mod, std::move(e), sign());
-        }
-        return e;
-    }
-    Expr sign() {
-        if (acceptSymbol("-")) return Expr{.kind = Expr::Negate, .args = {sign()}};
-        if (acceptSymbol("+")) return sign();
-        return power();
-    }
-    Expr power() {
-        Expr e = primary();
-        if (acceptSymbol("^")) return binary(Expr::Pow, std::move(e), sign());
-        return e;
-    }
-    Expr primary() {
-        const Token& t = peek();
-        if (t.kind == Token::Number) {
-            next();
-            return Expr{.kind = Expr::Number, .number = t.number};
-        }
-        if (acceptSymbol("(")) {
-            Expr e = expression();
-            expectSymbol(")", "')'");
-            return e;
-        }
-        static const std::map<std::string, Expr::Op> kFunctions{
-            {"trunc", Expr::Trunc}, {"abs", Expr::Abs}, {"redon", Expr::Redon}};
-        if (t.kind == Token::Word && kFunctions.count(t.lower)) {
-            const Expr::Op op = kFunctions.at(next().lower);
-            expectSymbol("(", "'(' tras '" + t.text + "'");
-            Expr arg = expression();
-            expectSymbol(")", "')'");
-            return Expr{.kind = Expr::Call, .op = op, .args = {std::move(arg)}};
-        }
-        if (t.kind == Token::Word && !isKeyword(t.lower)) {
-            const int v = variable();
-            if (acceptSymbol("[")) {
-                Expr index = expression();
-                expectSymbol("]", "']'");
-                return Expr{.kind = Expr::Element, .var = v, .args = {std::move(index)}};
-            }
-            return Expr{.kind = Expr::Scalar, .var = v};
-        }
-        throw AlgorithmError(t.line, "un valor, una variable o '('");
+    // --- expressions
+    std::vector<Code> expressions(const std::vector<Expr>& es) {
+        std::vector<Code> out;
+        out.reserve(es.size());
+        for (const Expr& e : es) out.push_back(expr(e));
+        return out;
     }
 
-    static std::string lower(std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
+    Place place(const Expr& target) {
+        const int v = slot(target.text, target.span);
+        uses_.push_back({v, target.kind == Expr::Kind::Index, false, target.span});
+        return {v, expressions(target.args), target.span};
     }
-    Instruction& code(int k) { return program_.code[static_cast<std::size_t>(k)]; }
 
-    std::vector<Token> tokens_;
-    std::size_t at_ = 0;
+    Code expr(const Expr& e, bool statement = false, bool argument = false) {
+        using K = Expr::Kind;
+        switch (e.kind) {
+        case K::Number: return {.constant = Value::ofNumber(e.number, e.number == std::floor(e.number)), .span = e.span};
+        case K::Text: return {.constant = Value::ofText(e.text), .span = e.span};
+        case K::Logical: return {.constant = Value::ofLogical(e.logical), .span = e.span};
+        case K::Name:
+            if (statement || (!locals_.count(lower(e.text)) && procedures_.count(lower(e.text)))) return call(e, statement);
+            [[fallthrough]];
+        case K::Index: {
+            const int v = slot(e.text, e.span);
+            uses_.push_back({v, e.kind == K::Index, argument, e.span});
+            return {.op = e.kind == K::Index ? Code::Op::Element : Code::Op::Local, .slot = v, .span = e.span,
+                    .args = expressions(e.args)};
+        }
+        case K::Call: return call(e, statement);
+        case K::Unary:
+        case K::Binary:
+            return {.op = e.kind == K::Unary ? Code::Op::Unary : Code::Op::Binary, .oper = e.op, .span = e.span,
+                    .args = expressions(e.args)};
+        }
+        return {};
+    }
+
+    Code call(const Expr& e, bool statement) {
+        const int given = static_cast<int>(e.args.size());
+        if (const BuiltinFunction* f = builtinNamed(e.text)) {
+            if (statement) error(e.span, std::string(f->name) + " da un valor: úselo en una expresión, como x <- " + e.text + "(…)");
+            if (given != f->arity)
+                error(e.span, e.text + " lleva " + std::to_string(f->arity) + (f->arity == 1 ? " argumento" : " argumentos") +
+                                  ", y tiene " + std::to_string(given));
+            return {.op = Code::Op::Builtin, .builtin = f->builtin, .span = e.span, .args = expressions(e.args)};
+        }
+        const auto found = procedures_.find(lower(e.text));
+        if (found == procedures_.end()) {
+            error(e.span, locals_.count(lower(e.text)) ? e.text + " es una variable, no un subproceso que se pueda llamar"
+                                                       : "no hay un subproceso ni una función llamada " + e.text);
+            return {.span = e.span};
+        }
+        const Procedure& callee = *std::find_if(module_.procedures.begin(), module_.procedures.end(), [&](const Procedure& p) {
+            return !p.main && lower(p.name) == found->first;
+        });
+        if (!statement && callee.result.empty())
+            error(e.span, callee.name + " no devuelve un valor: se llama como una instrucción, sola en su línea");
+        const int wanted = static_cast<int>(callee.parameters.size());
+        if (given != wanted)
+            error(e.span, callee.name + " lleva " + std::to_string(wanted) + (wanted == 1 ? " argumento" : " argumentos") +
+                              ", y tiene " + std::to_string(given));
+        Code c{.op = Code::Op::Call, .slot = found->second, .span = e.span};
+        for (int k = 0; k < given; ++k) {
+            const Expr& a = e.args[static_cast<std::size_t>(k)];
+            const bool variable = a.kind == Expr::Kind::Name || a.kind == Expr::Kind::Index;
+            if (k < wanted && callee.parameters[static_cast<std::size_t>(k)].byReference && !variable)
+                error(a.span, "el parámetro " + callee.parameters[static_cast<std::size_t>(k)].name +
+                                  " es Por Referencia: el argumento debe ser una variable");
+            c.args.push_back(variable && !procedures_.count(lower(a.text)) ? expr(a, false, true) : expr(a));
+        }
+        return c;
+    }
+
+    struct Use {
+        int slot;
+        bool element;
+        bool argument;
+        Span span;
+    };
+
+    const Module& module_;
+    std::vector<Diagnostic>& errors_;
     Program program_;
-    std::map<std::string, int> names_;  // lower-case name to its variable
-    bool reads_ = false;                // whether the loop being read has a `Leer`
+    std::map<std::string, int> procedures_;  // lower-case name to its index
+    std::vector<bool> reads_;                // whether each procedure has a `Leer`
+    ProcedureCode* current_ = nullptr;
+    std::map<std::string, int> locals_;   // lower-case name to its slot
+    std::map<std::string, int> defined_;  // names given a type by Definir, with its line
+    std::vector<Use> uses_;
+    std::vector<int> loopStack_;
+    int hiddenCount_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace
 
-Program compile(std::string_view source) { return Compiler(source).run(); }
+const BuiltinFunction* builtinNamed(std::string_view name) {
+    const std::string key = lower(name);
+    for (const BuiltinFunction& f : kBuiltins)
+        if (key == f.name) return &f;
+    return nullptr;
+}
+
+Compiled compile(std::string_view source) {
+    Parsed parsed = parse(source);
+    Compiled out{std::move(parsed.module), nullptr, std::move(parsed.errors)};
+    std::vector<Diagnostic> errors;
+    Program program = Lowering(out.tree, errors).run(splitLines(source));
+    if (out.errors.empty() && errors.empty()) {
+        out.program = std::make_shared<const Program>(std::move(program));
+        return out;
+    }
+    // Faults of names come after those of the text's form, all in the order of the text.
+    out.errors.insert(out.errors.end(), errors.begin(), errors.end());
+    std::stable_sort(out.errors.begin(), out.errors.end(), [](const Diagnostic& a, const Diagnostic& b) {
+        return a.span.begin.line != b.span.begin.line ? a.span.begin.line < b.span.begin.line
+                                                      : a.span.begin.column < b.span.begin.column;
+    });
+    return out;
+}
 
 }  // namespace ej::algorithm

@@ -1,16 +1,33 @@
 #pragma once
 
+// Compiles an algorithm in PSeInt's dialect: its text read into a tree (parser.h), then
+// the tree's names resolved to slots and its statements lowered to the runner's flat
+// instructions (program.h). Every fault found on the way is reported, none thrown.
+#include <memory>
 #include <string_view>
+#include <vector>
 
-#include "engine/algorithm/lexer.h"
+#include "engine/algorithm/diagnostic.h"
 #include "engine/algorithm/program.h"
+#include "engine/algorithm/syntax.h"
 
 namespace ej::algorithm {
 
-// Reads an algorithm in the dialect the exercises are written in: `Algoritmo` …
-// `FinAlgoritmo` with `Definir`, `Dimension`, `<-`, `Leer`, `Escribir [Sin Saltar]`,
-// `Si`, `Mientras`, `Para`, `Repetir`, the operators + - * / ^ MOD = <> < > <= >= Y O NO
-// and the functions trunc, abs and redon. Throws AlgorithmError at the first fault.
-Program compile(std::string_view source);
+struct Compiled {
+    Module tree;
+    std::shared_ptr<const Program> program;  // none when the text has faults
+    std::vector<Diagnostic> errors;          // in the order of the text
+    bool ok() const { return program != nullptr; }
+};
+
+Compiled compile(std::string_view source);
+
+// The built-in function of that name (any case), with how many arguments it takes.
+struct BuiltinFunction {
+    const char* name;
+    Builtin builtin;
+    int arity;
+};
+const BuiltinFunction* builtinNamed(std::string_view name);
 
 }  // namespace ej::algorithm

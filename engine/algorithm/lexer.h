@@ -1,35 +1,58 @@
 #pragma once
 
-// The words of an algorithm. Keywords are told apart from names case-insensitively,
-// as PSeInt does; accents never appear outside texts and comments.
-#include <stdexcept>
+// The words of an algorithm, each with its kind and place. Keywords are told apart from
+// names case-insensitively, as PSeInt does, and with or without their accents
+// ("Según", "Lógico"); a name itself is plain letters, digits and _.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/algorithm/diagnostic.h"
+
 namespace ej::algorithm {
 
-// A malformed algorithm: where, and what was expected there.
-class AlgorithmError : public std::runtime_error {
-public:
-    AlgorithmError(int line, const std::string& expected);
-    int line() const { return line_; }
-
-private:
-    int line_;
+enum class Tok : std::uint8_t {
+    End, Name, Number, Text,
+    // symbols
+    Arrow, LParen, RParen, LBracket, RBracket, Comma, Semicolon, Colon,
+    Plus, Minus, Star, Slash, Caret, Percent,
+    Equal, EqualEqual, NotEqual, BangEqual, Less, LessEqual, Greater, GreaterEqual,
+    Ampersand, Bar, Tilde,
+    // keywords
+    Algoritmo, FinAlgoritmo, Proceso, FinProceso, SubProceso, FinSubProceso, Funcion, FinFuncion,
+    Definir, Como, Entero, Real, Numero, Numerico, Logico, Caracter, Texto, Cadena, Dimension,
+    Leer, Escribir, Sin, Saltar, Bajar,
+    Si, Entonces, SiNo, FinSi, Segun, Hacer, De, Otro, Modo, FinSegun,
+    Mientras, FinMientras, Repetir, Hasta, Que, Para, Con, Paso, FinPara,
+    Por, Referencia, Valor, Verdadero, Falso, Mod, Y, O, No,
 };
 
 struct Token {
-    enum Kind { Word, Number, Text, Symbol, EndOfText } kind = EndOfText;
-    std::string text;   // a word as written, a number's digits, a text's contents, a symbol
-    std::string lower;  // a word in lower case, for keywords and names
-    double number = 0;
-    int line = 0;
+    Tok kind = Tok::End;
+    Span span{};
+    std::string text;   // as written; a text's contents without its quotes
+    // A name that is a keyword in its place only ("Paso", "Valor", "Texto"…): a student
+    // may name a variable so, as PSeInt allows.
+    Tok word = Tok::End;
+    double number = 0;  // a number's value
+    bool lineStart = false;  // the first token of its line
 };
 
-std::vector<Token> tokenize(std::string_view source);
+struct Lexed {
+    std::vector<Token> tokens;  // always ends with Tok::End
+    std::vector<Diagnostic> errors;
+};
 
-// Whether a word, in lower case, is one of the dialect's own (never a variable's name).
-bool isKeyword(std::string_view lowered);
+Lexed tokenize(std::string_view source);
+
+// How a student would name the token in a message: "FinSi", "'('", "el número 3",
+// "el fin del texto".
+std::string describe(const Token& token);
+// A keyword or symbol as it is written: "FinMientras", "<-".
+std::string_view spelling(Tok kind);
+
+// Whether a word (any case, with or without accents) is one of the dialect's own.
+bool isKeyword(std::string_view word);
 
 }  // namespace ej::algorithm

@@ -108,12 +108,13 @@ Marks marksOf(const Event& event, std::size_t lineCount, std::optional<std::size
 }
 
 std::vector<int> assigningLines(const Program& program, int var) {
+    using Op = Instruction::Op;
     std::vector<int> out;
-    for (const Instruction& in : program.code) {
-        if ((in.op == Instruction::Assign || in.op == Instruction::Read) && in.var == var) out.push_back(in.line);
-        if (in.op == Instruction::Count)
-            for (const auto& step : in.counting->steps)
-                if (step.var == var) out.push_back(step.line);
+    const ProcedureCode& main = program.procedures[static_cast<std::size_t>(program.main)];
+    for (int k = main.entry; k < main.end; ++k) {
+        const Instruction& in = program.code[static_cast<std::size_t>(k)];
+        const bool gives = in.op == Op::Assign || in.op == Op::Read || in.op == Op::ForInit || in.op == Op::ForStep;
+        if (gives && in.place.slot == var) out.push_back(in.line);
     }
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());

@@ -3,12 +3,14 @@
 // Runs an algorithm beside its exercise window: started at the window's reset, it runs
 // to its first `Leer`; each value the window accepts goes to the waiting `Leer`, and the
 // run goes on to the next one or to `FinAlgoritmo`. Every start and every value leaves
-// an Event: what a student needs to follow that step.
+// an Event: what a student needs to follow that step in the desk check. The run itself
+// is the machine's (machine.h); this is what the desk check makes of watching it.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/algorithm/machine.h"
 #include "engine/algorithm/program.h"
 #include "engine/number_format.h"
 
@@ -47,13 +49,16 @@ struct Event {
 
 class Run {
 public:
-    static constexpr long kBudget = 5'000'000;  // instructions an event may take
+    static constexpr long kBudget = Limits{}.budget;  // instructions an event may take
+    static constexpr std::size_t kShownElements = 100;  // of a vector, in a desk-check row
 
     Run(std::shared_ptr<const Program> program, NumberFormat format);
+    ~Run();
+    Run(Run&&) = delete;
 
     const Program& program() const { return *program_; }
 
-    // From the first line to the first `Leer`, every variable at 0.
+    // From the first line to the first `Leer`.
     Event start();
     // The value goes to the waiting `Leer`; the run goes on to the next one.
     Event feed(float value);
@@ -66,37 +71,12 @@ public:
     std::vector<std::string> texts() const;
 
 private:
-    struct Value {
-        double number = 0;
-        bool whole = false;  // an Entero's value, written without a fraction
-    };
-    struct Slot {
-        double scalar = 0;
-        std::vector<float> elements;  // a vector's, from subscript 1, grown as written
-        double size = -1;             // a vector's size; -1 before `Dimension`
-    };
-    class Fault;
-
+    class Recorder;
     Event go(bool resume, float value);
-    void step(Event& e, long& budget);
-    Value eval(const Expr& x) const;
-    void store(int var, const std::optional<Expr>& index, double value);
-    float element(int var, double index) const;
-    std::size_t subscript(int var, double index) const;
-    void countingLoop(const Instruction& in, Event& e);
-    std::string text(Value v) const;
-    std::string variableText(std::size_t var) const;
-    void tally(Event& e, int line, double times = 1, int outcome = -1);
-    void closeStretch(Event& e);
 
     std::shared_ptr<const Program> program_;
-    NumberFormat format_;
-    std::vector<Slot> slots_;
-    std::size_t pc_ = 0;
-    bool halted_ = true;  // after a fault, until the next start
-    int passLoop_ = -1;   // the pass loop of the event under way
-    std::string pendingLine_;  // `Escribir Sin Saltar` text awaiting its line's end
-    std::vector<int> lineIndex_;  // line to its entry in the stretch under way, or -1
+    Machine machine_;
+    std::unique_ptr<Recorder> recorder_;
 };
 
 }  // namespace ej::algorithm

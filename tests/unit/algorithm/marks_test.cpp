@@ -23,11 +23,10 @@ constexpr const char* kPasses = R"(Algoritmo Pasadas
 	FinPara
 FinAlgoritmo)";
 
-struct Compiled {
+struct Listing {
     std::shared_ptr<const Program> program;
     Run run;
-    explicit Compiled(const char* text)
-        : program(std::make_shared<const Program>(compile(text))), run(program, NumberFormat{",", "."}) {}
+    explicit Listing(const char* text) : program(compile(text).program), run(program, NumberFormat{",", "."}) {}
     Marks of(const Event& e, std::optional<std::size_t> stretch = std::nullopt) const {
         return marksOf(e, program->lines.size(), stretch);
     }
@@ -40,7 +39,7 @@ std::vector<std::string> notes(const Marks& m) {
 }
 
 TEST(ListingMarks, APressTalliesItsLinesAndWaitsAtItsLeer) {
-    Compiled p(kReduction);
+    Listing p(kReduction);
     EXPECT_EQ(p.of(p.run.start()).spoken(),
               "Ejecutó las líneas 2, 3 (→ Verdadero). Espera el próximo valor en la línea 4.");
     const Marks m = p.of(p.run.feed(7));
@@ -53,7 +52,7 @@ TEST(ListingMarks, APressTalliesItsLinesAndWaitsAtItsLeer) {
 }
 
 TEST(ListingMarks, ARefusalRunsNothingAndSaysWhyAtTheWaitingLeer) {
-    Compiled p(kReduction);
+    Listing p(kReduction);
     p.run.start();
     const Marks m = p.of(p.run.refused("El valor abc no es numérico"));
     EXPECT_TRUE(m.ranLines().empty());
@@ -63,7 +62,7 @@ TEST(ListingMarks, ARefusalRunsNothingAndSaysWhyAtTheWaitingLeer) {
 }
 
 TEST(ListingMarks, EachPassApartAndTheWholePressTogether) {
-    Compiled p(kPasses);
+    Listing p(kPasses);
     p.run.start();
     p.run.feed(1);
     const Event e = p.run.feed(1);
@@ -104,7 +103,8 @@ TEST(ListingMarks, ANoteGoesWithThePartThatRanItsLineAndWithTheLast) {
 }
 
 TEST(ListingMarks, TheLinesThatGiveAVariableItsValue) {
-    const Program reduction = compile(kReduction), passes = compile(kPasses);
+    const Compiled compiledReduction = compile(kReduction), compiledPasses = compile(kPasses);
+    const Program &reduction = *compiledReduction.program, &passes = *compiledPasses.program;
     EXPECT_EQ(assigningLines(reduction, 0), (std::vector<int>{4}));        // valor: its Leer
     EXPECT_EQ(assigningLines(reduction, 1), (std::vector<int>{5, 7}));     // copia: and the loop's step
     EXPECT_EQ(assigningLines(passes, 0), (std::vector<int>{5, 8}));        // n
