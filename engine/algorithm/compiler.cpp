@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 #include <utility>
@@ -111,12 +112,90 @@ private:
         const int endLine = p.closing.line() ? p.closing.line() : static_cast<int>(program_.lines.size());
         emit({.op = p.main ? Instruction::Op::End : Instruction::Op::Return, .line = endLine, .span = p.closing});
         code.end = here();
+        inferTypes(code);
         checkUses(code);
         placeHidden(code);
         code.frameSize = static_cast<int>(code.variables.size()) + hiddenCount_;
         (void)index;
         program_.procedures.push_back(std::move(code));
         current_ = nullptr;
+    }
+
+    // A variable never defined takes the type its uses give it anywhere in its procedure,
+    // as PSeInt's default profile does: a number where it is computed with, a text where
+    // it is joined to one, the type of what it is given.
+    void inferTypes(ProcedureCode& code) {
+        auto& vars = code.variables;
+        const auto typeOf = [&](const Code& c) -> DataType {
+            switch (c.op) {
+            case Code::Op::Constant:
+                return c.constant.kind == Value::Kind::Number ? DataType::Real
+                       : c.constant.kind == Value::Kind::Text ? DataType::Texto : DataType::Logico;
+            case Code::Op::Local:
+            case Code::Op::Element:
+                return static_cast<std::size_t>(c.slot) < vars.size() ? vars[static_cast<std::size_t>(c.slot)].type : DataType::Unknown;
+            case Code::Op::Unary: return c.oper == Operator::Not ? DataType::Logico : DataType::Real;
+            case Code::Op::Binary:
+                switch (c.oper) {
+                case Operator::Add: return DataType::Unknown;
+                case Operator::Eq: case Operator::Ne: case Operator::Lt: case Operator::Le: case Operator::Gt:
+                case Operator::Ge: case Operator::And: case Operator::Or: return DataType::Logico;
+                default: return DataType::Real;
+                }
+            case Code::Op::Builtin:
+                switch (c.builtin) {
+                case Builtin::Mayusculas: case Builtin::Minusculas: case Builtin::Subcadena: case Builtin::Concatenar:
+                case Builtin::ConvertirATexto: return DataType::Texto;
+                default: return DataType::Real;
+                }
+            case Code::Op::Call: return DataType::Unknown;
+            }
+            return DataType::Unknown;
+        };
+        bool changed = true;
+        const auto give = [&](const Code& c, DataType type) {
+            if ((c.op != Code::Op::Local && c.op != Code::Op::Element) || type == DataType::Unknown) return;
+            const auto k = static_cast<std::size_t>(c.slot);
+            if (k < vars.size() && vars[k].type == DataType::Unknown) {
+                vars[k].type = type == DataType::Entero ? DataType::Real : type;
+                changed = true;
+            }
+        };
+        // What an expression's parts must be.
+        std::function<void(const Code&)> walk = [&](const Code& c) {
+            if (c.op == Code::Op::Unary && c.oper != Operator::Not) give(c.args[0], DataType::Real);
+            if (c.op == Code::Op::Binary) {
+                const Operator o = c.oper;
+                if (o == Operator::Sub || o == Operator::Mul || o == Operator::Div || o == Operator::Pow || o == Operator::Mod) {
+                    give(c.args[0], DataType::Real);
+                    give(c.args[1], DataType::Real);
+                } else if (o != Operator::And && o != Operator::Or) {
+                    give(c.args[0], typeOf(c.args[1]));
+                    give(c.args[1], typeOf(c.args[0]));
+                }
+            }
+            if (c.op == Code::Op::Element)
+                for (const Code& s : c.args) give(s, DataType::Real);
+            if (c.op == Code::Op::Builtin && !c.args.empty()) {
+                const bool texts = c.builtin >= Builtin::Longitud && c.builtin <= Builtin::ConvertirANumero;
+                give(c.args[0], texts ? DataType::Texto : DataType::Real);
+            }
+            for (const Code& a : c.args) walk(a);
+        };
+        for (int round = 0; changed && round < 8; ++round) {
+            changed = false;
+            for (int k = code.entry; k < here(); ++k) {
+                const Instruction& in = at(k);
+                const Code target{.op = in.place.subscripts.empty() ? Code::Op::Local : Code::Op::Element, .slot = in.place.slot};
+                if (in.op == Instruction::Op::Assign && in.place.slot >= 0) {
+                    give(target, typeOf(in.exprs[0]));
+                    give(in.exprs[0], typeOf(target));
+                }
+                if (in.op == Instruction::Op::ForInit) give(target, DataType::Real);
+                for (const Code& s : in.place.subscripts) give(s, DataType::Real);
+                for (const Code& e : in.exprs) walk(e);
+            }
+        }
     }
 
     // An array is used with its subscripts, and only an array is.
@@ -290,7 +369,7 @@ private:
         using Op = Instruction::Op;
         const int line = s.span.line();
         const int value = hidden();
-        emit({.op = Op::Assign, .line = line, .span = s.span, .place = {value, {}, s.span}, .exprs = {condition(s)}});
+        emit({.op = Op::Select, .line = line, .span = s.span, .place = {value, {}, s.span}, .exprs = {condition(s)}});
         std::vector<int> ends;
         for (const Case& c : s.cases) {
             int branch = -1;
@@ -437,6 +516,7 @@ private:
         case K::Text: return {.constant = Value::ofText(e.text), .span = e.span};
         case K::Logical: return {.constant = Value::ofLogical(e.logical), .span = e.span};
         case K::Name:
+            if (lower(e.text) == "pi" && !locals_.count("pi")) return {.constant = Value::ofNumber(3.14159265358979323846), .span = e.span};
             if (statement || (!locals_.count(lower(e.text)) && procedures_.count(lower(e.text)))) return call(e, statement);
             [[fallthrough]];
         case K::Index: {
@@ -472,6 +552,8 @@ private:
         const Procedure& callee = *std::find_if(module_.procedures.begin(), module_.procedures.end(), [&](const Procedure& p) {
             return !p.main && lower(p.name) == found->first;
         });
+        if (statement && !callee.result.empty())
+            error(e.span, callee.name + " devuelve un valor: úselo en una expresión, como x <- " + callee.name + "(…)");
         if (!statement && callee.result.empty())
             error(e.span, callee.name + " no devuelve un valor: se llama como una instrucción, sola en su línea");
         const int wanted = static_cast<int>(callee.parameters.size());
@@ -523,14 +605,16 @@ const BuiltinFunction* builtinNamed(std::string_view name) {
 Compiled compile(std::string_view source) {
     Parsed parsed = parse(source);
     Compiled out{std::move(parsed.module), nullptr, std::move(parsed.errors)};
+    // Names are resolved in a text whose form is sound: a fault of form often leaves
+    // pieces that would be misread as faults of names.
+    if (!out.errors.empty()) return out;
     std::vector<Diagnostic> errors;
     Program program = Lowering(out.tree, errors).run(splitLines(source));
-    if (out.errors.empty() && errors.empty()) {
+    if (errors.empty()) {
         out.program = std::make_shared<const Program>(std::move(program));
         return out;
     }
-    // Faults of names come after those of the text's form, all in the order of the text.
-    out.errors.insert(out.errors.end(), errors.begin(), errors.end());
+    out.errors = std::move(errors);
     std::stable_sort(out.errors.begin(), out.errors.end(), [](const Diagnostic& a, const Diagnostic& b) {
         return a.span.begin.line != b.span.begin.line ? a.span.begin.line < b.span.begin.line
                                                       : a.span.begin.column < b.span.begin.column;

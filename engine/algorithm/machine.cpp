@@ -118,6 +118,7 @@ Machine::Status Machine::start() {
     fault_.reset();
     const ProcedureCode& main = program_->procedures[static_cast<std::size_t>(program_->main)];
     slots_.resize(static_cast<std::size_t>(main.frameSize));
+    for (std::size_t k = 0; k < main.variables.size(); ++k) slots_[k].type = main.variables[k].type;
     frames_.push_back({program_->main, 0, -1});
     pc_ = static_cast<std::size_t>(main.entry);
     status_ = Status::Waiting;
@@ -136,7 +137,7 @@ Machine::Status Machine::go() {
     } catch (const Failure& f) {
         const Instruction& in = program_->code[pc_];
         status_ = Status::Faulted;
-        fault_ = Fault{in.line, in.span, f.message};
+        fault_ = Fault{in.line, where_.line() == in.line ? where_ : in.span, f.message};
     }
     return status_;
 }
@@ -220,6 +221,7 @@ void Machine::execute() {
             fail("el algoritmo ejecutó " + std::to_string(limits_.budget) + " instrucciones sin llegar a un Leer ni al final" +
                  (around ? ": el ciclo de la línea " + std::to_string(around->line) + " no termina" : std::string()));
         }
+        where_ = in.span;
         if (in.mark != Instruction::Mark::None && observer_) {
             const Loop& loop = program_->loops[static_cast<std::size_t>(in.loop)];
             if (in.mark == Instruction::Mark::LoopEnter)
@@ -272,6 +274,12 @@ void Machine::stepInstruction(const Instruction& in) {
     case Op::Declare: declare(in); break;
     case Op::Dimension: dimension(in); break;
     case Op::Assign: store(in.place, eval(in.exprs[0])); break;
+    case Op::Select: {
+        Value chosen = eval(in.exprs[0]);
+        if (chosen.kind == Value::Kind::Logical) fail("Segun elige por un número o un texto, y recibió " + describe(chosen));
+        store(in.place, std::move(chosen));
+        break;
+    }
     case Op::Write: {
         std::string line;
         for (const Code& item : in.exprs) {
@@ -359,6 +367,7 @@ long Machine::offset(const Array& a, const std::vector<Code>& subscripts, const 
     double at = 0;
     for (std::size_t k = 0; k < subscripts.size(); ++k) {
         const double i = numberOf(eval(subscripts[k]), subscripts[k], "el subíndice de " + name);
+        where_ = subscripts[k].span;
         if (i != std::floor(i)) fail("el subíndice de " + name + " debe ser entero, y es " + text(Value::ofNumber(i)));
         if (i < 1 || i > a.sizes[k])
             fail("el subíndice " + text(Value::ofNumber(i, true)) + " está fuera del arreglo " + name + ", que va de 1 a " +
@@ -399,6 +408,13 @@ void Machine::store(const Place& place, Value value) {
 
 void Machine::storeInto(Ref ref, Value v, const std::string& name) {
     DataType& type = typeAt(ref);
+    if (v.kind == Value::Kind::None) v = zeroOf(type);
+    if (v.loose && (type == DataType::Entero || type == DataType::Real)) v = Value::ofNumber(v.number);
+    if (v.loose && type == DataType::Texto) v.loose = false;
+    if (v.loose) {  // still of no type: it keeps the text as typed
+        writable(ref) = std::move(v);
+        return;
+    }
     if (type == DataType::Unknown) type = typeOf(v);
     const auto refuse = [&](const std::string& why) {
         fail(name + " es " + typeName(type) + " y no puede guardar " + describe(v) + why);
@@ -464,7 +480,7 @@ void Machine::dimension(const Instruction& in) {
         fail("el arreglo " + name + " tendría " + text(Value::ofNumber(array->count, true)) + " elementos, y el límite es " +
              text(Value::ofNumber(limits_.size, true)));
     Slot& s = slots_[frames_.back().base + static_cast<std::size_t>(in.place.slot)];
-    if (s.array) elementsInUse_ -= static_cast<long>(s.array->elements.size());
+    if (s.array) fail("el arreglo " + name + " ya tiene su Dimension: su tamaño no cambia");
     array->fill = zeroOf(s.type);
     s.array = std::move(array);
     s.value = {};
@@ -489,14 +505,18 @@ void Machine::read(const Instruction& in) {
             std::string word = recased(typed, false);
             word.erase(0, word.find_first_not_of(' '));
             word.erase(word.find_last_not_of(' ') + 1);
-            if (word != "verdadero" && word != "falso")
+            const bool yes = word == "verdadero" || word == "v" || word == "1";
+            if (!yes && word != "falso" && word != "f" && word != "0")
                 fail("se esperaba Verdadero o Falso para " + name + ", y se ingresó \"" + typed + "\"");
-            given = Value::ofLogical(word == "verdadero");
+            given = Value::ofLogical(yes);
             break;
         }
         case DataType::Texto: break;
-        case DataType::Unknown:
-            if (numeric) given = Value::ofNumber(readValue(typed, format_));
+        case DataType::Unknown:  // a variable of no type keeps what was typed, as typed
+            if (numeric) {
+                given.loose = true;
+                given.number = readValue(typed, format_);
+            }
             break;
         }
     }
@@ -514,6 +534,8 @@ bool Machine::truth(const Value& v, const Code&, const char* what) {
 }
 
 double Machine::numberOf(const Value& v, const Code&, const std::string& what) {
+    if (v.kind == Value::Kind::None) return 0;
+    if (v.loose) return v.number;
     if (v.kind != Value::Kind::Number) fail(what + " debe ser un número, y es " + describe(v));
     return v.number;
 }
@@ -523,13 +545,10 @@ Value Machine::eval(const Code& c) {
     case Code::Op::Constant: return c.constant;
     case Code::Op::Local:
     case Code::Op::Element: {
-        const Value& v = valueAt(resolve(c.slot, c.args, c.span));
-        if (v.kind == Value::Kind::None) {
-            const std::string& name = nameOf(c.slot);
-            fail(c.op == Code::Op::Local ? "la variable " + name + " se usa antes de tener un valor"
-                                         : "un elemento de " + name + " se usa antes de tener un valor");
-        }
-        return v;
+        // A variable with no value yet reads as its type's empty value, as in PSeInt.
+        const Ref r = resolve(c.slot, c.args, c.span);
+        const Value& v = valueAt(r);
+        return v.kind == Value::Kind::None ? zeroOf(typeAt(r)) : v;
     }
     case Code::Op::Unary: {
         Value v = eval(c.args[0]);
@@ -548,14 +567,26 @@ Value Machine::eval(const Code& c) {
 Value Machine::binary(const Code& c) {
     const Operator op = c.oper;
     const std::string sign = operatorText(op);
-    const Value a = eval(c.args[0]);
+    Value a = eval(c.args[0]);
     if (op == Operator::And || op == Operator::Or) {
         // Y and O look at their right side only when the left does not decide.
         const bool left = truth(a, c, ("lo que está a la izquierda de " + sign).c_str());
         if (left == (op == Operator::Or)) return Value::ofLogical(left);
         return Value::ofLogical(truth(eval(c.args[1]), c, ("lo que está a la derecha de " + sign).c_str()));
     }
-    const Value b = eval(c.args[1]);
+    Value b = eval(c.args[1]);
+    // A value still empty (a variable of no type that never had one) takes the other's kind.
+    const auto emptyLike = [](const Value& other) {
+        return other.kind == Value::Kind::None || other.loose ? Value::ofNumber(0, true) : zeroOf(typeOf(other));
+    };
+    if (a.kind == Value::Kind::None) a = emptyLike(b);
+    if (b.kind == Value::Kind::None) b = emptyLike(a);
+    const auto numeric = [](const Value& v) { return v.kind == Value::Kind::Number || v.loose; };
+    if (numeric(a) && numeric(b)) {
+        if (a.loose) a = Value::ofNumber(a.number);
+        if (b.loose) b = Value::ofNumber(b.number);
+    }
+    where_ = c.span;
     const bool numbers = a.kind == Value::Kind::Number && b.kind == Value::Kind::Number;
     const bool texts = a.kind == Value::Kind::Text && b.kind == Value::Kind::Text;
     const auto mismatch = [&]() -> Value {
@@ -601,6 +632,8 @@ Value Machine::binary(const Code& c) {
         if (!std::isfinite(r)) fail("desborde: el resultado de la división es demasiado grande");
         return Value::ofNumber(r);
     case Operator::Mod:
+        if (a.number != std::floor(a.number) || b.number != std::floor(b.number))
+            fail("MOD necesita números enteros, y recibió " + text(a) + " y " + text(b));
         if (b.number == 0) fail("división por cero: " + text(a) + " " + sign + " 0");
         r = std::fmod(a.number, b.number);
         break;
@@ -619,8 +652,10 @@ Value Machine::builtin(const Code& c) {
     std::vector<Value> args;
     args.reserve(c.args.size());
     for (const Code& a : c.args) args.push_back(eval(a));
+    where_ = c.span;
     const auto number = [&](std::size_t k) { return numberOf(args[k], c, "el argumento"); };
     const auto textArg = [&](std::size_t k) -> const std::string& {
+        if (args[k].kind == Value::Kind::None) args[k] = Value::ofText("");
         if (args[k].kind != Value::Kind::Text) fail("el argumento debe ser un texto, y es " + describe(args[k]));
         return args[k].text;
     };
@@ -711,6 +746,7 @@ void Machine::enter(const Code& call, long returnTo) {
     }
     const std::size_t base = slots_.size();
     slots_.resize(base + static_cast<std::size_t>(p.frameSize));
+    for (std::size_t k = arguments.size(); k < p.variables.size(); ++k) slots_[base + k].type = p.variables[k].type;
     frames_.push_back({call.slot, base, returnTo});
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         Slot& s = slots_[base + k];
@@ -718,8 +754,8 @@ void Machine::enter(const Code& call, long returnTo) {
             s.alias = static_cast<long>(arguments[k].place.slot);
             s.aliasElement = arguments[k].place.element;
         } else {
-            s.type = typeOf(arguments[k].value);
-            s.value = std::move(arguments[k].value);
+            s.type = p.variables[k].type;
+            storeInto({base + k, -1}, std::move(arguments[k].value), p.variables[k].name);
         }
     }
     pc_ = static_cast<std::size_t>(p.entry);

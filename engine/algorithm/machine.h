@@ -139,6 +139,7 @@ private:
     Value returned_;  // the value of the function that just returned
     Status status_ = Status::Ended;
     std::optional<Fault> fault_;
+    Span where_{};  // the part of the instruction under way that a fault is about
 };
 
 }  // namespace ej::algorithm

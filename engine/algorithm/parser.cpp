@@ -58,6 +58,10 @@ Tok closerOf(Tok opener) {
     return Tok::End;
 }
 
+bool isProcedureCloser(Tok t) {
+    return t == Tok::FinAlgoritmo || t == Tok::FinProceso || t == Tok::FinSubProceso || t == Tok::FinFuncion;
+}
+
 bool isProcedureHead(Tok t) {
     return t == Tok::Algoritmo || t == Tok::Proceso || t == Tok::SubProceso || t == Tok::Funcion;
 }
@@ -121,7 +125,7 @@ private:
         if (!at(t)) expected(what);
         return next();
     }
-    std::string quoted(Tok t) const { return std::string(spelling(t)); }
+    std::string quoted(Tok t) const { return t == Tok::Hasta ? "Hasta Que" : std::string(spelling(t)); }
 
     // After a fault: on from the next line.
     void skipLine() {
@@ -232,10 +236,23 @@ private:
                 missing_ = false;
                 return out;
             }
+            if (t.kind == Tok::SiNo && closers.size() == 1 && *closers.begin() == Tok::FinSi) {
+                report(t.span, "sobra este SiNo: el Si de la línea " + std::to_string(open_.back().span.line()) +
+                                   " ya tiene el suyo");
+                skipLine();
+                continue;
+            }
             if (t.kind == Tok::End || isProcedureHead(t.kind) || (isCloser(t) && closesAnOpenBlock(t))) {
                 const Open& o = open_.back();
-                report(t.span, "se esperaba " + quoted(*closers.begin()) + " para cerrar el " + quoted(o.opener) +
-                                   " de la línea " + std::to_string(o.span.line()) + ", y se encontró " + describe(t));
+                if (t.kind == Tok::End || isProcedureHead(t.kind) || isProcedureCloser(t.kind))
+                    // The text or its procedure ends with the block open: said where it opens.
+                    report(o.span, "falta " + quoted(*closers.begin()) + " para cerrar este " + quoted(o.opener) + ": " +
+                                       (t.kind == Tok::End ? std::string("el texto termina")
+                                                           : describe(t) + " de la línea " + std::to_string(t.span.line()) + " llega") +
+                                       " sin que se haya cerrado");
+                else
+                    report(t.span, "se esperaba " + quoted(*closers.begin()) + " para cerrar el " + quoted(o.opener) +
+                                       " de la línea " + std::to_string(o.span.line()) + ", y se encontró " + describe(t));
                 missing_ = true;
                 return out;
             }
@@ -443,7 +460,7 @@ private:
         heading(s, [&] {
             next();
             s.exprs.push_back(expression());
-            expect(Tok::Entonces, "Entonces tras la condición");
+            if (!accept(Tok::Entonces) && !peek().lineStart) expected("Entonces tras la condición");
         });
         s.body = block({Tok::FinSi, Tok::SiNo});
         if (!closeBlock()) return s;
@@ -469,7 +486,7 @@ private:
         heading(s, [&] {
             next();
             s.exprs.push_back(expression());
-            expect(Tok::Hacer, "Hacer tras el valor de Segun");
+            if (!accept(Tok::Hacer) && !peek().lineStart) expected("Hacer tras el valor de Segun");
         });
         bool otherwise = false;
         while (!at(Tok::FinSegun)) {
@@ -487,7 +504,9 @@ private:
                     if (otherwise) report({c.span.begin, previous().span.end}, "sobra este De Otro Modo: Segun tiene uno solo");
                     otherwise = true;
                 } else if (!isCaseLabel()) {
-                    expected("un caso de Segun (sus valores y ':') o FinSegun");
+                    report(peek().span, "se esperaba un caso de Segun (sus valores y ':') o FinSegun, y se encontró " +
+                                            describe(peek()));
+                    throw Failed{};
                 } else {
                     if (otherwise) report(peek().span, "los casos de Segun van antes de De Otro Modo");
                     do c.values.push_back(expression());
@@ -521,7 +540,7 @@ private:
         heading(s, [&] {
             next();
             s.exprs.push_back(expression());
-            expect(Tok::Hacer, "Hacer tras la condición");
+            if (!accept(Tok::Hacer) && !peek().lineStart) expected("Hacer tras la condición");
         });
         s.body = block({Tok::FinMientras});
         if (closeBlock()) {
@@ -568,7 +587,7 @@ private:
                 expect(Tok::Paso, "Paso tras Con");
                 s.exprs.push_back(expression());
             }
-            expect(Tok::Hacer, "Hacer");
+            if (!accept(Tok::Hacer) && !peek().lineStart) expected("Hacer");
         });
         s.body = block({Tok::FinPara});
         if (closeBlock()) {
@@ -586,6 +605,9 @@ private:
             const Rule* rule = binaryRule(peek().kind);
             if (!rule || rule->precedence < least) return left;
             const Token& op = next();
+            if ((at(Tok::Minus) || at(Tok::Plus)) && rule->precedence >= kSum)
+                report(peek().span, "un signo tras el operador " + op.text + " va entre paréntesis, como 2 " + op.text +
+                                        " (" + peek().text + "1)");
             if (rule->precedence == kComparison && comparison)
                 report(op.span, "las comparaciones no se encadenan: para saber si un valor está entre otros dos, "
                                 "escriba dos comparaciones unidas con Y (1 < x Y x < 3)");

@@ -76,6 +76,7 @@ struct Instruction {
         Declare,    // place.slot takes `type` and its empty value
         Dimension,  // place.slot sized by exprs
         Assign,     // place <- exprs[0]
+        Select,     // place <- exprs[0], the number or text a Segun chooses by
         Read,       // place <- the next value
         Write,      // exprs; newline
         Branch,     // exprs[0] == jumpIf: go to jump

@@ -13,6 +13,9 @@ struct Value {
     Kind kind = Kind::None;  // None: a variable that has not had a value yet
     bool whole = false;      // a number of whole arithmetic, or an Entero's: written without a fraction
     bool logical = false;
+    // A text typed into a variable of no type that reads as a number (number holds it):
+    // written as typed, counted as a number where one is needed, as PSeInt does.
+    bool loose = false;
     double number = 0;
     std::string text;
 

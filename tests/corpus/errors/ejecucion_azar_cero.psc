@@ -1,0 +1,4 @@
+Algoritmo AzarCero
+	n <- 0
+	Escribir azar(n)
+FinAlgoritmo

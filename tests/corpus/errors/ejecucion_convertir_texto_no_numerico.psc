@@ -1,0 +1,5 @@
+Algoritmo ConvertirNoNumerico
+	Leer s
+	Escribir Longitud(s)
+	Escribir ConvertirANumero(s) + 1
+FinAlgoritmo

@@ -1,0 +1,5 @@
+Algoritmo DimensionCero
+	Leer n
+	Dimension v[n]
+	Escribir "creado"
+FinAlgoritmo

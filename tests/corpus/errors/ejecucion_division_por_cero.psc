@@ -1,0 +1,6 @@
+Algoritmo DivisionPorCero
+	Leer a, b
+	Escribir "cociente:"
+	Escribir a / b
+	Escribir "fin"
+FinAlgoritmo

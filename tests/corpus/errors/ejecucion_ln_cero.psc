@@ -1,0 +1,4 @@
+Algoritmo LnCero
+	x <- 0
+	Escribir ln(x)
+FinAlgoritmo

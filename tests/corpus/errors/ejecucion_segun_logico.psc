@@ -1,0 +1,7 @@
+Algoritmo SegunLogico
+	hecho <- Verdadero
+	Segun hecho Hacer
+		Verdadero: Escribir "si"
+		De Otro Modo: Escribir "no"
+	FinSegun
+FinAlgoritmo

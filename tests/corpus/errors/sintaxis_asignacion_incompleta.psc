@@ -1,0 +1,5 @@
+Algoritmo AsignacionIncompleta
+	a <- 1
+	b <-
+	Escribir a
+FinAlgoritmo

@@ -1,0 +1,3 @@
+Algoritmo SinFin
+	x <- 1
+	Escribir x

@@ -1,0 +1,5 @@
+Algoritmo FinParaSolo
+	i <- 1
+	Escribir i
+	FinPara
+FinAlgoritmo

@@ -1,0 +1,4 @@
+Algoritmo Fuera
+	Escribir "dentro"
+FinAlgoritmo
+Escribir "fuera"

@@ -1,0 +1,4 @@
+Algoritmo LeerConstante
+	Leer a
+	Leer 3
+FinAlgoritmo

@@ -1,0 +1,6 @@
+Algoritmo MientrasSinCondicion
+	x <- 1
+	Mientras Hacer
+		x <- x + 1
+	FinMientras
+FinAlgoritmo

@@ -1,0 +1,5 @@
+Algoritmo SinOperando
+	a <- 1
+	b <- a +
+	Escribir b
+FinAlgoritmo

@@ -1,0 +1,4 @@
+Algoritmo OperadoresSeguidos
+	a <- 4
+	Escribir a * / 2
+FinAlgoritmo

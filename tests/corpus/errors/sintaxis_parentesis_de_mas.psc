@@ -1,0 +1,6 @@
+Algoritmo ParentesisDeMas
+	a <- 2
+	Escribir "ok"
+	b <- (a + 3))
+	Escribir b
+FinAlgoritmo

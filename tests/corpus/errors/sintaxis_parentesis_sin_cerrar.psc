@@ -1,0 +1,5 @@
+Algoritmo Parentesis
+	a <- 2
+	b <- (a + 3 * (a - 1)
+	Escribir b
+FinAlgoritmo

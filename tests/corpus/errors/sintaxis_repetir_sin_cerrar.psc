@@ -1,0 +1,6 @@
+Algoritmo RepetirSinCerrar
+	x <- 0
+	Repetir
+		x <- x + 1
+	Escribir x
+FinAlgoritmo

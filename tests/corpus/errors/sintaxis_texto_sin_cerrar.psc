@@ -1,0 +1,5 @@
+Algoritmo TextoSinCerrar
+	Escribir "bien"
+	Escribir "falta la comilla
+	Escribir "bien"
+FinAlgoritmo

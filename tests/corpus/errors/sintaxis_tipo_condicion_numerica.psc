@@ -1,0 +1,6 @@
+Algoritmo CondicionNumerica
+	n <- 5
+	Si n Entonces
+		Escribir "no es lógico"
+	FinSi
+FinAlgoritmo

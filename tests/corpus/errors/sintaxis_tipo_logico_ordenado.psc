@@ -1,0 +1,5 @@
+// < entre lógicos no está permitido
+Algoritmo LogicoOrdenado
+	Escribir Verdadero = Falso
+	Escribir Falso < Verdadero
+FinAlgoritmo

@@ -1,0 +1,5 @@
+Algoritmo LogicoTomaNumero
+	Definir listo Como Logico
+	listo <- 3 > 2
+	listo <- 1
+FinAlgoritmo

@@ -1,0 +1,5 @@
+Algoritmo MientrasTexto
+	Mientras "si" Hacer
+		Escribir "no"
+	FinMientras
+FinAlgoritmo

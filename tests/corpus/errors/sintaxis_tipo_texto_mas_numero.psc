@@ -1,0 +1,4 @@
+Algoritmo TextoMasNumero
+	edad <- 20
+	Escribir "edad: " + edad
+FinAlgoritmo

@@ -1,0 +1,5 @@
+Algoritmo TextoMultiplicado
+	palabra <- "eco"
+	Escribir palabra
+	Escribir palabra * 3
+FinAlgoritmo
