@@ -240,6 +240,10 @@ std::string describe(const Token& token) {
     return joined({"'", s, "'"});
 }
 
-bool isKeyword(std::string_view word) { return keywords().count(folded(word)) > 0; }
+bool isKeyword(std::string_view word) {
+    // "valor" is far more often a variable than the word of `Por Valor`.
+    const auto found = keywords().find(folded(word));
+    return found != keywords().end() && found->second != Tok::Valor;
+}
 
 }  // namespace ej::algorithm

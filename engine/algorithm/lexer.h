@@ -52,7 +52,8 @@ std::string describe(const Token& token);
 // A keyword or symbol as it is written: "FinMientras", "<-".
 std::string_view spelling(Tok kind);
 
-// Whether a word (any case, with or without accents) is one of the dialect's own.
+// Whether a word (any case, with or without accents) is one of the dialect's own, as a
+// listing marks it.
 bool isKeyword(std::string_view word);
 
 }  // namespace ej::algorithm

@@ -457,11 +457,7 @@ private:
     Stmt conditional(Stmt& s) {
         s.kind = Stmt::Kind::If;
         Opening open(*this, s, Tok::Si);
-        heading(s, [&] {
-            next();
-            s.exprs.push_back(expression());
-            if (!accept(Tok::Entonces) && !peek().lineStart) expected("Entonces tras la condición");
-        });
+        heading(s, [&] { valueThen(s, Tok::Entonces, "Entonces tras la condición"); });
         s.body = block({Tok::FinSi, Tok::SiNo});
         if (!closeBlock()) return s;
         if (accept(Tok::SiNo)) {
@@ -483,11 +479,7 @@ private:
     Stmt choice(Stmt& s) {
         s.kind = Stmt::Kind::Switch;
         Opening open(*this, s, Tok::Segun);
-        heading(s, [&] {
-            next();
-            s.exprs.push_back(expression());
-            if (!accept(Tok::Hacer) && !peek().lineStart) expected("Hacer tras el valor de Segun");
-        });
+        heading(s, [&] { valueThen(s, Tok::Hacer, "Hacer tras el valor de Segun"); });
         bool otherwise = false;
         while (!at(Tok::FinSegun)) {
             if (at(Tok::End) || isProcedureHead(peek().kind) || (isCloser(peek()) && closesAnOpenBlock(peek()))) {
@@ -534,20 +526,31 @@ private:
         return s;
     }
 
-    Stmt whileLoop(Stmt& s) {
-        s.kind = Stmt::Kind::While;
-        Opening open(*this, s, Tok::Mientras);
-        heading(s, [&] {
-            next();
-            s.exprs.push_back(expression());
-            if (!accept(Tok::Hacer) && !peek().lineStart) expected("Hacer tras la condición");
-        });
-        s.body = block({Tok::FinMientras});
+    // A heading's keyword, its value, and the word after it, which may be left out when
+    // the line ends there: `Mientras c < 3 Hacer`.
+    void valueThen(Stmt& s, Tok word, const std::string& what) {
+        next();
+        s.exprs.push_back(expression());
+        if (!accept(word) && !peek().lineStart) expected(what);
+    }
+
+    // A block statement with one body: its heading, its statements, its closing word.
+    template <class Read>
+    Stmt withBody(Stmt& s, Stmt::Kind kind, Tok opener, Tok closer, Read&& readHeading) {
+        s.kind = kind;
+        Opening open(*this, s, opener);
+        heading(s, readHeading);
+        s.body = block({closer});
         if (closeBlock()) {
             s.closing = next().span;
             endOfBlockLine();
         }
         return s;
+    }
+
+    Stmt whileLoop(Stmt& s) {
+        return withBody(s, Stmt::Kind::While, Tok::Mientras, Tok::FinMientras,
+                        [&] { valueThen(s, Tok::Hacer, "Hacer tras la condición"); });
     }
 
     Stmt repeatLoop(Stmt& s) {
@@ -574,9 +577,7 @@ private:
     }
 
     Stmt forLoop(Stmt& s) {
-        s.kind = Stmt::Kind::For;
-        Opening open(*this, s, Tok::Para);
-        heading(s, [&] {
+        return withBody(s, Stmt::Kind::For, Tok::Para, Tok::FinPara, [&] {
             next();
             s.targets.push_back(name("la variable que cuenta"));
             expect(Tok::Arrow, "'<-' y el valor inicial tras la variable");
@@ -589,12 +590,6 @@ private:
             }
             if (!accept(Tok::Hacer) && !peek().lineStart) expected("Hacer");
         });
-        s.body = block({Tok::FinPara});
-        if (closeBlock()) {
-            s.closing = next().span;
-            endOfBlockLine();
-        }
-        return s;
     }
 
     // --- expressions
