@@ -49,7 +49,6 @@ struct Event {
 
 class Run {
 public:
-    static constexpr long kBudget = Limits{}.budget;  // instructions an event may take
     static constexpr std::size_t kShownElements = 100;  // of a vector, in a desk-check row
 
     Run(std::shared_ptr<const Program> program, NumberFormat format);

@@ -1,6 +1,6 @@
-// The interpreter of the exercises' algorithms: every algorithm built into the program
-// compiles; a malformed one says where and what it expected; a run stops at each
-// `Leer`; the loops that take millions of passes, or never end, in single precision.
+// The exercises' algorithms in the desk check's run: every algorithm built into the
+// program compiles; a run stops at each `Leer`; the loops that take millions of passes,
+// or never end, in single precision. (Malformed programs are in the corpus.)
 #include <gtest/gtest.h>
 
 #include "tests/unit/algorithm/samples.h"
