@@ -82,11 +82,21 @@ public:
             procedure(p, index++);
         }
         program_.variables = program_.procedures[static_cast<std::size_t>(program_.main)].variables;
+        for (Instruction& in : program_.code) {
+            for (Code& c : in.exprs) markCalls(c);
+            for (Code& c : in.place.subscripts) markCalls(c);
+        }
         return std::move(program_);
     }
 
 private:
     void error(Span span, std::string message) { errors_.push_back({span, std::move(message)}); }
+
+    static bool markCalls(Code& c) {
+        c.calls = c.op == Code::Op::Call;
+        for (Code& a : c.args) c.calls = markCalls(a) || c.calls;
+        return c.calls;
+    }
 
     // --- procedures
     void procedure(const Procedure& p, std::size_t index) {

@@ -273,7 +273,9 @@ void Machine::stepInstruction(const Instruction& in) {
     case Op::Nop: break;
     case Op::Declare: declare(in); break;
     case Op::Dimension: dimension(in); break;
-    case Op::Assign: store(in.place, eval(in.exprs[0])); break;
+    case Op::Assign:
+        if (!assignQuickly(in)) store(in.place, eval(in.exprs[0]));
+        break;
     case Op::Select: {
         Value chosen = eval(in.exprs[0]);
         if (chosen.kind == Value::Kind::Logical) fail("Segun elige por un número o un texto, y recibió " + describe(chosen));
@@ -290,7 +292,8 @@ void Machine::stepInstruction(const Instruction& in) {
         break;
     }
     case Op::Branch: {
-        const bool holds = truth(eval(in.exprs[0]), in.exprs[0], "la condición");
+        bool holds;
+        if (!testQuickly(in.exprs[0], holds)) holds = truth(eval(in.exprs[0]), in.exprs[0], "la condición");
         if (observer_) observer_->conditionEvaluated(in.line, holds, 1);
         pc_ = holds == in.jumpIf ? static_cast<std::size_t>(in.jump) : next;
         return;
@@ -340,6 +343,103 @@ void Machine::stepInstruction(const Instruction& in) {
     }
     if (in.counted && observer_) observer_->lineRan(in.line, 1);
     pc_ = next;
+}
+
+// --- the quick path: numbers and logicals of plain variables, with no value built
+
+bool Machine::quick(const Code& c, double& x, bool& whole) const {
+    switch (c.op) {
+    case Code::Op::Constant:
+        if (c.constant.kind != Value::Kind::Number) return false;
+        x = c.constant.number;
+        whole = c.constant.whole;
+        return true;
+    case Code::Op::Local: {
+        const Slot& s = slots_[frames_.back().base + static_cast<std::size_t>(c.slot)];
+        if (s.alias >= 0 || s.value.kind != Value::Kind::Number) return false;
+        x = s.value.number;
+        whole = s.value.whole;
+        return true;
+    }
+    case Code::Op::Unary:
+        if (c.oper != Operator::Negate || !quick(c.args[0], x, whole)) return false;
+        x = -x;
+        return true;
+    case Code::Op::Binary: {
+        double a, b;
+        bool wa, wb;
+        if (!quick(c.args[0], a, wa) || !quick(c.args[1], b, wb)) return false;
+        whole = wa && wb;
+        switch (c.oper) {
+        case Operator::Add: x = a + b; break;
+        case Operator::Sub: x = a - b; break;
+        case Operator::Mul: x = a * b; break;
+        case Operator::Div:
+            if (b == 0) return false;
+            x = a / b;
+            whole = false;
+            break;
+        case Operator::Mod:
+            if (a != std::floor(a) || b != std::floor(b) || b == 0 || std::fabs(a) >= 9e15 || std::fabs(b) >= 9e15)
+                return false;
+            x = static_cast<double>(static_cast<long long>(a) % static_cast<long long>(b));
+            break;
+        default: return false;
+        }
+        return std::isfinite(x);
+    }
+    default: return false;
+    }
+}
+
+bool Machine::testQuickly(const Code& c, bool& holds) const {
+    if (c.op == Code::Op::Local) {
+        const Slot& s = slots_[frames_.back().base + static_cast<std::size_t>(c.slot)];
+        if (s.alias >= 0 || s.value.kind != Value::Kind::Logical) return false;
+        holds = s.value.logical;
+        return true;
+    }
+    if (c.op != Code::Op::Binary) return false;
+    double a, b;
+    bool wa, wb;
+    switch (c.oper) {
+    case Operator::Eq: case Operator::Ne: case Operator::Lt: case Operator::Le: case Operator::Gt: case Operator::Ge:
+        if (!quick(c.args[0], a, wa) || !quick(c.args[1], b, wb)) return false;
+        break;
+    default: return false;
+    }
+    switch (c.oper) {
+    case Operator::Eq: holds = a == b; break;
+    case Operator::Ne: holds = a != b; break;
+    case Operator::Lt: holds = a < b; break;
+    case Operator::Le: holds = a <= b; break;
+    case Operator::Gt: holds = a > b; break;
+    default: holds = a >= b; break;
+    }
+    return true;
+}
+
+bool Machine::assignQuickly(const Instruction& in) {
+    if (!in.place.subscripts.empty()) return false;
+    const std::size_t k = frames_.back().base + static_cast<std::size_t>(in.place.slot);
+    Slot& s = slots_[k];
+    if (s.alias >= 0 || s.array) return false;
+    double x;
+    bool whole;
+    if (s.type == DataType::Logico && in.exprs[0].op == Code::Op::Constant && in.exprs[0].constant.kind == Value::Kind::Logical) {
+        s.value.kind = Value::Kind::Logical;
+        s.value.logical = in.exprs[0].constant.logical;
+    } else if ((s.type == DataType::Entero || s.type == DataType::Real) && quick(in.exprs[0], x, whole)) {
+        // What storeInto does with a number, where nothing can go wrong.
+        if (s.type == DataType::Entero ? x != std::floor(x) : !(std::fabs(x) <= FLT_MAX)) return false;
+        s.value.kind = Value::Kind::Number;
+        s.value.whole = s.type == DataType::Entero;
+        s.value.number = s.type == DataType::Entero ? x : static_cast<double>(static_cast<float>(x));
+    } else {
+        return false;
+    }
+    if (observer_ && k < program_->variables.size()) observer_->assigned(static_cast<int>(k));
+    return true;
 }
 
 // --- variables
@@ -564,17 +664,41 @@ Value Machine::eval(const Code& c) {
     return {};
 }
 
+const Value& Machine::operand(const Code& c, Value& scratch) {
+    if (c.op == Code::Op::Constant) return c.constant;
+    if (c.op == Code::Op::Local) {
+        const Slot& s = slots_[frames_.back().base + static_cast<std::size_t>(c.slot)];
+        if (s.alias < 0 && s.value.kind != Value::Kind::None) return s.value;
+    }
+    scratch = eval(c);
+    return scratch;
+}
+
 Value Machine::binary(const Code& c) {
     const Operator op = c.oper;
-    const std::string sign = operatorText(op);
-    Value a = eval(c.args[0]);
+    Value keptA, keptB;
+    const Value* a = &operand(c.args[0], keptA);
     if (op == Operator::And || op == Operator::Or) {
         // Y and O look at their right side only when the left does not decide.
-        const bool left = truth(a, c, ("lo que está a la izquierda de " + sign).c_str());
+        const std::string sign = operatorText(op);
+        const bool left = truth(*a, c, ("lo que está a la izquierda de " + sign).c_str());
         if (left == (op == Operator::Or)) return Value::ofLogical(left);
         return Value::ofLogical(truth(eval(c.args[1]), c, ("lo que está a la derecha de " + sign).c_str()));
     }
-    Value b = eval(c.args[1]);
+    // A call on the right may move or change the variable read on the left.
+    if (c.args[1].calls && a != &keptA) {
+        keptA = *a;
+        a = &keptA;
+    }
+    const Value* b = &operand(c.args[1], keptB);
+    if (a->kind == Value::Kind::Number && b->kind == Value::Kind::Number) return numbers(c, *a, *b);
+    return mixed(c, *a, *b);
+}
+
+// Two operands that are not both numbers: texts, logicals, values still empty or typed
+// into a variable of no type.
+Value Machine::mixed(const Code& c, Value a, Value b) {
+    const Operator op = c.oper;
     // A value still empty (a variable of no type that never had one) takes the other's kind.
     const auto emptyLike = [](const Value& other) {
         return other.kind == Value::Kind::None || other.loose ? Value::ofNumber(0, true) : zeroOf(typeOf(other));
@@ -582,69 +706,80 @@ Value Machine::binary(const Code& c) {
     if (a.kind == Value::Kind::None) a = emptyLike(b);
     if (b.kind == Value::Kind::None) b = emptyLike(a);
     const auto numeric = [](const Value& v) { return v.kind == Value::Kind::Number || v.loose; };
-    if (numeric(a) && numeric(b)) {
-        if (a.loose) a = Value::ofNumber(a.number);
-        if (b.loose) b = Value::ofNumber(b.number);
-    }
+    if (numeric(a) && numeric(b)) return numbers(c, Value::ofNumber(a.number, a.whole), Value::ofNumber(b.number, b.whole));
     where_ = c.span;
-    const bool numbers = a.kind == Value::Kind::Number && b.kind == Value::Kind::Number;
+    const std::string sign = operatorText(op);
     const bool texts = a.kind == Value::Kind::Text && b.kind == Value::Kind::Text;
-    const auto mismatch = [&]() -> Value {
-        fail("el operador " + sign + " no puede operar " + describe(a) + " con " + describe(b));
-    };
     switch (op) {
     case Operator::Eq:
     case Operator::Ne: {
         if (a.kind != b.kind) fail("no se puede comparar " + describe(a) + " con " + describe(b));
-        const bool same = numbers ? a.number == b.number : texts ? a.text == b.text : a.logical == b.logical;
+        const bool same = texts ? a.text == b.text : a.logical == b.logical;
         return Value::ofLogical(same == (op == Operator::Eq));
     }
     case Operator::Lt:
     case Operator::Le:
     case Operator::Gt:
     case Operator::Ge: {
-        if (!numbers && !texts) {
-            if (a.kind == Value::Kind::Logical || b.kind == Value::Kind::Logical)
-                fail("el operador " + sign + " no ordena valores lógicos: ¿una comparación encadenada, como 1 < x < 3?");
-            return mismatch();
-        }
-        const int order = numbers ? (a.number < b.number ? -1 : a.number > b.number ? 1 : 0) : a.text.compare(b.text);
-        const bool holds = op == Operator::Lt ? order < 0 : op == Operator::Le ? order <= 0 : op == Operator::Gt ? order > 0 : order >= 0;
-        return Value::ofLogical(holds);
+        if (!texts && (a.kind == Value::Kind::Logical || b.kind == Value::Kind::Logical))
+            fail("el operador " + sign + " no ordena valores lógicos: ¿una comparación encadenada, como 1 < x < 3?");
+        if (!texts) break;
+        const int order = a.text.compare(b.text);
+        return Value::ofLogical(op == Operator::Lt ? order < 0 : op == Operator::Le ? order <= 0
+                                : op == Operator::Gt ? order > 0 : order >= 0);
     }
+    case Operator::Add:
+        if (!texts) break;
+        a.text += b.text;
+        checkText(a.text);
+        return a;
     default: break;
     }
-    if (op == Operator::Add && texts) {
-        Value joined = Value::ofText(a.text + b.text);
-        checkText(joined.text);
-        return joined;
-    }
-    if (!numbers) return mismatch();
+    fail("el operador " + sign + " no puede operar " + describe(a) + " con " + describe(b));
+}
+
+Value Machine::numbers(const Code& c, const Value& a, const Value& b) {
+    const double x = a.number, y = b.number;
     const bool whole = a.whole && b.whole;
     double r = 0;
-    switch (op) {
-    case Operator::Add: r = a.number + b.number; break;
-    case Operator::Sub: r = a.number - b.number; break;
-    case Operator::Mul: r = a.number * b.number; break;
+    switch (c.oper) {
+    case Operator::Eq: return Value::ofLogical(x == y);
+    case Operator::Ne: return Value::ofLogical(x != y);
+    case Operator::Lt: return Value::ofLogical(x < y);
+    case Operator::Le: return Value::ofLogical(x <= y);
+    case Operator::Gt: return Value::ofLogical(x > y);
+    case Operator::Ge: return Value::ofLogical(x >= y);
+    case Operator::Add: r = x + y; break;
+    case Operator::Sub: r = x - y; break;
+    case Operator::Mul: r = x * y; break;
     case Operator::Div:
-        if (b.number == 0) fail("división por cero: " + text(a) + " / 0");
-        r = a.number / b.number;
+        where_ = c.span;
+        if (y == 0) fail("división por cero: " + text(a) + " / 0");
+        r = x / y;
         if (!std::isfinite(r)) fail("desborde: el resultado de la división es demasiado grande");
         return Value::ofNumber(r);
     case Operator::Mod:
-        if (a.number != std::floor(a.number) || b.number != std::floor(b.number))
-            fail("MOD necesita números enteros, y recibió " + text(a) + " y " + text(b));
-        if (b.number == 0) fail("división por cero: " + text(a) + " " + sign + " 0");
-        r = std::fmod(a.number, b.number);
+        where_ = c.span;
+        if (x != std::floor(x) || y != std::floor(y)) fail("MOD necesita números enteros, y recibió " + text(a) + " y " + text(b));
+        if (y == 0) fail("división por cero: " + text(a) + " MOD 0");
+        // Whole numbers a long holds divide as integers, as fmod would, only sooner.
+        if (std::fabs(x) < 9e15 && std::fabs(y) < 9e15)
+            r = static_cast<double>(static_cast<long long>(x) % static_cast<long long>(y));
+        else
+            r = std::fmod(x, y);
         break;
     case Operator::Pow:
-        r = std::pow(a.number, b.number);
+        r = std::pow(x, y);
+        where_ = c.span;
         if (std::isnan(r)) fail("la potencia " + text(a) + " ^ " + text(b) + " no es un número real");
         if (!std::isfinite(r)) fail("desborde: el resultado de " + text(a) + " ^ " + text(b) + " es demasiado grande");
-        return Value::ofNumber(r, whole && b.number >= 0);
+        return Value::ofNumber(r, whole && y >= 0);
     default: break;
     }
-    if (!std::isfinite(r)) fail("desborde: el resultado de " + sign + " es demasiado grande");
+    if (!std::isfinite(r)) {
+        where_ = c.span;
+        fail(std::string("desborde: el resultado de ") + operatorText(c.oper) + " es demasiado grande");
+    }
     return Value::ofNumber(r, whole);
 }
 

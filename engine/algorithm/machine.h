@@ -98,7 +98,13 @@ private:
     void execute();
     void stepInstruction(const Instruction& in);
     Value eval(const Code& c);
+    bool quick(const Code& c, double& x, bool& whole) const;
+    bool testQuickly(const Code& c, bool& holds) const;
+    bool assignQuickly(const Instruction& in);
+    const Value& operand(const Code& c, Value& scratch);
     Value binary(const Code& c);
+    Value numbers(const Code& c, const Value& a, const Value& b);
+    Value mixed(const Code& c, Value a, Value b);
     Value builtin(const Code& c);
     Value callFunction(const Code& c);
     void enter(const Code& call, long returnTo);

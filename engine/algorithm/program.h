@@ -36,6 +36,7 @@ struct Code {
     Value constant{};
     Span span{};
     std::vector<Code> args{};  // operands, subscripts, arguments
+    bool calls = false;        // a call of a subprocess somewhere in it
 };
 
 // Where a value is stored: a variable, or an element of an array.
