@@ -121,9 +121,12 @@ public:
 private:
     Position here() const { return {line_, column_}; }
     char at(std::size_t k) const { return k < s_.size() ? s_[k] : '\0'; }
+    // One character, one column: a lead byte with the continuation bytes after it. A
+    // stray continuation byte is a character of its own.
     void advance() {
-        ++i_;
-        while (i_ < s_.size() && continues(s_[i_])) ++i_;  // one character, one column
+        const auto lead = static_cast<unsigned char>(s_[i_++]);
+        if (lead >= 0xC0)
+            while (i_ < s_.size() && continues(s_[i_])) ++i_;
         ++column_;
     }
     void error(Span span, std::string message) { out_.errors.push_back({span, std::move(message)}); }
