@@ -50,7 +50,7 @@ using Block = std::vector<Stmt>;
 struct Case {
     Span span{};             // the values and their colon
     std::vector<Expr> values{};  // empty for `De Otro Modo`
-    Block body{};
+    Block body;  // no initializer here: Stmt is not complete yet
 };
 
 struct Stmt {
