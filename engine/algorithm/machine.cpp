@@ -132,6 +132,8 @@ Machine::Status Machine::resume() {
 
 Machine::Status Machine::go() {
     budget_ = limits_.budget;
+    const char base = 0;
+    stackBase_ = &base;
     try {
         execute();
     } catch (const Failure& f) {
@@ -510,7 +512,9 @@ void Machine::storeInto(Ref ref, Value v, const std::string& name) {
     DataType& type = typeAt(ref);
     if (v.kind == Value::Kind::None) v = zeroOf(type);
     if (v.loose && (type == DataType::Entero || type == DataType::Real)) v = Value::ofNumber(v.number);
-    if (v.loose && type == DataType::Texto) v.loose = false;
+    if (v.loose && type != DataType::Unknown) v.loose = false;  // a text, for what follows to judge
+    if (v.kind == Value::Kind::Number && !std::isfinite(v.number))
+        fail("desborde: el número no cabe en la variable " + name);
     if (v.loose) {  // still of no type: it keeps the text as typed
         writable(ref) = std::move(v);
         return;
@@ -613,7 +617,7 @@ void Machine::read(const Instruction& in) {
         }
         case DataType::Texto: break;
         case DataType::Unknown:  // a variable of no type keeps what was typed, as typed
-            if (numeric) {
+            if (numeric && std::isfinite(readValue(typed, format_))) {
                 given.loose = true;
                 given.number = readValue(typed, format_);
             }
@@ -826,7 +830,7 @@ Value Machine::builtin(const Code& c) {
     case Builtin::Aleatorio: {
         double low = wholeArg(0), high = wholeArg(1);
         if (low > high) std::swap(low, high);
-        if (high - low > 2147483647.0) fail("aleatorio necesita dos enteros menos alejados");
+        if (low < -2147483648.0 || high > 2147483647.0) fail("aleatorio necesita dos enteros entre -2147483648 y 2147483647");
         return Value::ofNumber(static_cast<double>(std::uniform_int_distribution<long>(static_cast<long>(low), static_cast<long>(high))(random_)),
                                true);
     }
@@ -854,9 +858,12 @@ Value Machine::builtin(const Code& c) {
 
 void Machine::enter(const Code& call, long returnTo) {
     const ProcedureCode& p = program_->procedures[static_cast<std::size_t>(call.slot)];
-    if (static_cast<int>(frames_.size()) > limits_.depth)
-        fail("más de " + std::to_string(limits_.depth) + " llamadas, una dentro de otra: ¿" + p.name +
-             " se llama a sí mismo sin un caso que termine?");
+    // A function called inside an expression runs on the program's own stack: the
+    // limit is then what that stack may spend, the same in any build.
+    const char probe = 0;
+    const long spent = std::labs(static_cast<long>(stackBase_ - &probe));
+    if (static_cast<int>(frames_.size()) > limits_.depth || (returnTo < 0 && spent > limits_.stack))
+        fail("demasiadas llamadas, una dentro de otra: ¿" + p.name + " se llama a sí mismo sin un caso que termine?");
     // The arguments, in the caller's frame: a value, or the place it stands for.
     struct Argument {
         bool byPlace = false;
@@ -942,28 +949,38 @@ bool Machine::countingLoop(const Instruction& in) {
     if (exact.passes < 0) fail("Este ciclo no termina: cada paso aleja la variable de la condición de salida");
     double passes = exact.passes;
     double last = exact.last;
+    std::optional<std::string> stalledNote;
     if (real) {
         const Walk w = walkWhile(static_cast<float>(tested->value.number), amount, loop.relation, bound);
         if (w.stalled) {
             // The loop as written never ends: each step rounds back to where it began.
             // The run goes on with what the loop means, its value in exact arithmetic.
-            if (observer_)
-                observer_->noted(in.line, "Este ciclo no termina en precisión simple: " + nameOf(loop.var) +
-                                              " deja de cambiar en " + singleText(w.last, format_) + "; se sigue con el valor exacto");
+            stalledNote = "Este ciclo no termina en precisión simple: " + nameOf(loop.var) + " deja de cambiar en " +
+                          singleText(w.last, format_) + "; se sigue con el valor exacto";
         } else {
             passes = w.passes;
             last = w.last;
         }
     }
+    // What each variable ends with; a loop that would overflow one runs pass by pass,
+    // and meets the overflow where it happens.
+    std::vector<double> after(loop.steps.size());
+    for (std::size_t k = 0; k < loop.steps.size(); ++k) {
+        const auto& s = loop.steps[k];
+        const Slot& slot = slots_[frames_.back().base + static_cast<std::size_t>(s.var)];
+        const double now = slot.value.number;
+        after[k] = s.var == loop.var ? last
+                   : slot.type == DataType::Real ? walkTimes(static_cast<float>(now), amounts[k], passes)
+                                                 : now + passes * amounts[k];
+        if (!std::isfinite(after[k]) || std::fabs(after[k]) > (slot.type == DataType::Real ? FLT_MAX : 9e15)) return false;
+    }
+    if (stalledNote && observer_) observer_->noted(in.line, *stalledNote);
     if (observer_) observer_->conditionEvaluated(in.line, false, passes + 1);
     for (std::size_t k = 0; k < loop.steps.size(); ++k) {
         const auto& s = loop.steps[k];
         if (passes > 0 && observer_) observer_->lineRan(s.line, passes);
-        if (s.var == loop.var) continue;
-        Slot& slot = slots_[frames_.back().base + static_cast<std::size_t>(s.var)];
-        const double now = slot.value.number;
-        const double after = slot.type == DataType::Real ? walkTimes(static_cast<float>(now), amounts[k], passes) : now + passes * amounts[k];
-        storeInto({frames_.back().base + static_cast<std::size_t>(s.var), -1}, Value::ofNumber(after), nameOf(s.var));
+        if (s.var != loop.var)
+            storeInto({frames_.back().base + static_cast<std::size_t>(s.var), -1}, Value::ofNumber(after[k]), nameOf(s.var));
     }
     storeInto({frames_.back().base + static_cast<std::size_t>(loop.var), -1}, Value::ofNumber(last), nameOf(loop.var));
     pc_ = static_cast<std::size_t>(in.jump);

@@ -47,6 +47,7 @@ struct Limits {
     double size = 1'000'000;          // elements one Dimension may declare
     long elements = 1'000'000;        // elements stored in all arrays together
     int depth = 1000;                 // calls inside calls
+    long stack = 1024 * 1024;         // bytes of stack that functions called inside expressions may take
     std::size_t textLength = 1'000'000;  // bytes of one text
 };
 
@@ -145,7 +146,8 @@ private:
     Value returned_;  // the value of the function that just returned
     Status status_ = Status::Ended;
     std::optional<Fault> fault_;
-    Span where_{};  // the part of the instruction under way that a fault is about
+    Span where_{};
+    const char* stackBase_ = nullptr;  // where the run under way began on the program's stack  // the part of the instruction under way that a fault is about
 };
 
 }  // namespace ej::algorithm

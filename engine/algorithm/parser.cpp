@@ -298,6 +298,7 @@ private:
 
     // --- statements
     std::optional<Stmt> statement() {
+        parts_ = 0;
         const Token& first = peek();
         Stmt s;
         s.span.begin = first.span.begin;
@@ -593,13 +594,36 @@ private:
     }
 
     // --- expressions
+    // Limits that keep the tree, and whatever walks it, within the program's stack.
+    static constexpr int kNesting = 100;  // parentheses, signs and calls, one inside another
+    static constexpr int kParts = 1000;   // operators in one statement
+
+    // Counts the nesting while an expression is read inside another.
+    struct Nested {
+        Parser& parser;
+        explicit Nested(Parser& p) : parser(p) {
+            if (++parser.nesting_ > kNesting) {
+                parser.report(parser.peek().span, "la expresión anida demasiados paréntesis, signos o llamadas (más de " +
+                                                      std::to_string(kNesting) + ")");
+                --parser.nesting_;
+                throw Failed{};
+            }
+        }
+        ~Nested() { --parser.nesting_; }
+    };
+
     Expr expression(Precedence least = kOr) {
+        const Nested nested(*this);
         Expr left = prefix();
         bool comparison = false;
         for (;;) {
             const Rule* rule = binaryRule(peek().kind);
             if (!rule || rule->precedence < least) return left;
             const Token& op = next();
+            if (++parts_ > kParts) {
+                report(op.span, "la expresión es demasiado larga (más de " + std::to_string(kParts) + " operadores)");
+                throw Failed{};
+            }
             if ((at(Tok::Minus) || at(Tok::Plus)) && rule->precedence >= kSum)
                 report(peek().span, "un signo tras el operador " + op.text + " va entre paréntesis, como 2 " + op.text +
                                         " (" + peek().text + "1)");
@@ -676,6 +700,8 @@ private:
     Module module_;
     std::vector<Open> open_;
     bool missing_ = false;  // the block just read ended without its closer
+    int nesting_ = 0;       // expressions being read, one inside another
+    int parts_ = 0;         // operators read in the statement under way
 };
 
 }  // namespace

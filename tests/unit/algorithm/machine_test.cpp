@@ -63,7 +63,8 @@ TEST(MachineLimits, WhatWouldExhaustTheProgramIsAFaultAtItsLine) {
     const Case cases[] = {
         {"Dimension v[2000000]", 2, "el arreglo v tendría 2000000 elementos, y el límite es 1000000"},
         {"Dimension m[1000, 1001]", 2, "el arreglo m tendría 1001000 elementos, y el límite es 1000000"},
-        {"x <- Sin_fin(1)", 5, "más de 1000 llamadas, una dentro de otra: ¿Sin_fin se llama a sí mismo sin un caso que termine?"},
+        {"x <- Sin_fin(1)", 5, "demasiadas llamadas, una dentro de otra: ¿Sin_fin se llama a sí mismo sin un caso que termine?"},
+        {"Contar(1)", 8, "demasiadas llamadas, una dentro de otra: ¿Contar se llama a sí mismo sin un caso que termine?"},
         {"t <- \"ab\"\n\tMientras Verdadero Hacer\n\t\tt <- t + t\n\tFinMientras", 4,
          "el texto resultante tiene más de 1000000 caracteres"},
         {"i <- 0\n\tMientras i < 10 Hacer\n\t\ti <- i * 1\n\tFinMientras", 0,
@@ -72,7 +73,8 @@ TEST(MachineLimits, WhatWouldExhaustTheProgramIsAFaultAtItsLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.body);
         const std::string text = std::string("Algoritmo Limites\n\t") + c.body +
-                                 "\nFinAlgoritmo\nFuncion r <- Sin_fin(n)\n\tr <- Sin_fin(n + 1)\nFinFuncion\n";
+                                 "\nFinAlgoritmo\nFuncion r <- Sin_fin(n)\n\tr <- Sin_fin(n + 1)\nFinFuncion\n"
+                                 "SubProceso Contar(n)\n\tContar(n + 1)\nFinSubProceso\n";
         const Result r = runText(text);
         EXPECT_EQ(r.status, Machine::Status::Faulted);
         EXPECT_EQ(r.fault, c.fault);
