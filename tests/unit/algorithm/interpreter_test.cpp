@@ -87,16 +87,6 @@ FinAlgoritmo)");
     EXPECT_EQ(e.notes[0].line, 4);
     EXPECT_FALSE(e.ended);
 
-    algorithm::Run general = running(R"(Algoritmo A
-	Definir c Como Real;
-	Repetir
-		c <- c + 0;
-	Hasta Que c = 1;
-FinAlgoritmo)");
-    const Event forever = general.start();
-    ASSERT_EQ(forever.notes.size(), 1u);
-    EXPECT_FALSE(general.waiting());
-
     algorithm::Run overflow = running("Algoritmo Prueba\n\tDefinir c Como Real;\n\tc <- 3 * 10 ^ 38 * 2;\nFinAlgoritmo");
     EXPECT_EQ(overflow.start().notes.at(0).line, 3);
 }
