@@ -26,13 +26,6 @@ constexpr BuiltinFunction kBuiltins[] = {
     {"convertiranumero", Builtin::ConvertirANumero, 1}, {"convertiratexto", Builtin::ConvertirATexto, 1},
 };
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-    return out;
-}
-
 std::vector<std::string> splitLines(std::string_view source) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -64,7 +57,7 @@ public:
     Program run(std::vector<std::string> lines) {
         program_.lines = std::move(lines);
         for (const Procedure& p : module_.procedures) {
-            const std::string key = lower(p.name);
+            const std::string key = asciiLower(p.name);
             if (p.main) {
                 program_.name = p.name;
             } else if (procedures_.count(key)) {
@@ -76,10 +69,9 @@ public:
             }
             reads_.push_back(blockReads(p.body));
         }
-        std::size_t index = 0;
         for (const Procedure& p : module_.procedures) {
-            if (p.main) program_.main = static_cast<int>(index);
-            procedure(p, index++);
+            if (p.main) program_.main = static_cast<int>(program_.procedures.size());
+            procedure(p);
         }
         program_.variables = program_.procedures[static_cast<std::size_t>(program_.main)].variables;
         for (Instruction& in : program_.code) {
@@ -99,7 +91,7 @@ private:
     }
 
     // --- procedures
-    void procedure(const Procedure& p, std::size_t index) {
+    void procedure(const Procedure& p) {
         // A second procedure of the same name keeps its place, so that indexes hold.
         ProcedureCode code;
         code.name = p.name;
@@ -113,7 +105,7 @@ private:
         depth_ = 0;
         current_ = &code;
         for (const Parameter& param : p.parameters) {
-            if (locals_.count(lower(param.name))) error(param.span, "el parámetro " + param.name + " está repetido");
+            if (locals_.count(asciiLower(param.name))) error(param.span, "el parámetro " + param.name + " está repetido");
             slot(param.name, param.span);
             code.byReference.push_back(param.byReference);
         }
@@ -126,7 +118,6 @@ private:
         checkUses(code);
         placeHidden(code);
         code.frameSize = static_cast<int>(code.variables.size()) + hiddenCount_;
-        (void)index;
         program_.procedures.push_back(std::move(code));
         current_ = nullptr;
     }
@@ -236,14 +227,14 @@ private:
 
     // --- names
     int slot(const std::string& name, Span span) {
-        const std::string key = lower(name);
+        const std::string key = asciiLower(name);
         const auto found = locals_.find(key);
         if (found != locals_.end()) return found->second;
         if (procedures_.count(key))
             error(span, name + " es el nombre de un subproceso, no de una variable");
         else if (builtinNamed(name))
             error(span, name + " es una función del lenguaje: se usa con sus argumentos entre paréntesis, como " + name + "(x)");
-        else if (key == lower(program_.name))
+        else if (key == asciiLower(program_.name))
             error(span, name + " es el nombre del algoritmo: una variable necesita otro nombre");
         const int s = static_cast<int>(current_->variables.size());
         current_->variables.push_back({name, DataType::Unknown, false, span});
@@ -297,14 +288,16 @@ private:
         case K::Define: {
             bool first = true;
             for (const Expr& name : s.targets) {
-                const std::string key = lower(name.text);
-                if (defined_.count(key)) {
+                const std::string key = asciiLower(name.text);
+                const auto used = locals_.find(key);
+                // A parameter or a function's value may be given its type; any other name only before its use.
+                const bool mayBeTyped = used == locals_.end() || used->second < static_cast<int>(current_->byReference.size()) ||
+                                        used->second == current_->result;
+                if (defined_.count(key))
                     error(name.span, name.text + " ya fue definida en la línea " + std::to_string(defined_[key]));
-                } else if (locals_.count(key) && current_->variables[static_cast<std::size_t>(locals_[key])].span.line() != line &&
-                           locals_[key] >= static_cast<int>(current_->byReference.size()) && locals_[key] != current_->result) {
+                else if (!mayBeTyped)
                     error(name.span, "Definir " + name.text + " debe ir antes de su primer uso, en la línea " +
-                                         std::to_string(current_->variables[static_cast<std::size_t>(locals_[key])].span.line()));
-                }
+                                         std::to_string(current_->variables[static_cast<std::size_t>(used->second)].span.line()));
                 defined_[key] = line;
                 const int v = slot(name.text, name.span);
                 current_->variables[static_cast<std::size_t>(v)].type = s.type;
@@ -526,8 +519,8 @@ private:
         case K::Text: return {.constant = Value::ofText(e.text), .span = e.span};
         case K::Logical: return {.constant = Value::ofLogical(e.logical), .span = e.span};
         case K::Name:
-            if (lower(e.text) == "pi" && !locals_.count("pi")) return {.constant = Value::ofNumber(3.14159265358979323846), .span = e.span};
-            if (statement || (!locals_.count(lower(e.text)) && procedures_.count(lower(e.text)))) return call(e, statement);
+            if (asciiLower(e.text) == "pi" && !locals_.count("pi")) return {.constant = Value::ofNumber(3.14159265358979323846), .span = e.span};
+            if (statement || (!locals_.count(asciiLower(e.text)) && procedures_.count(asciiLower(e.text)))) return call(e, statement);
             [[fallthrough]];
         case K::Index: {
             const int v = slot(e.text, e.span);
@@ -553,14 +546,14 @@ private:
                                   ", y tiene " + std::to_string(given));
             return {.op = Code::Op::Builtin, .builtin = f->builtin, .span = e.span, .args = expressions(e.args)};
         }
-        const auto found = procedures_.find(lower(e.text));
+        const auto found = procedures_.find(asciiLower(e.text));
         if (found == procedures_.end()) {
-            error(e.span, locals_.count(lower(e.text)) ? e.text + " es una variable, no un subproceso que se pueda llamar"
+            error(e.span, locals_.count(asciiLower(e.text)) ? e.text + " es una variable, no un subproceso que se pueda llamar"
                                                        : "no hay un subproceso ni una función llamada " + e.text);
             return {.span = e.span};
         }
         const Procedure& callee = *std::find_if(module_.procedures.begin(), module_.procedures.end(), [&](const Procedure& p) {
-            return !p.main && lower(p.name) == found->first;
+            return !p.main && asciiLower(p.name) == found->first;
         });
         if (statement && !callee.result.empty())
             error(e.span, callee.name + " devuelve un valor: úselo en una expresión, como x <- " + callee.name + "(…)");
@@ -577,7 +570,7 @@ private:
             if (k < wanted && callee.parameters[static_cast<std::size_t>(k)].byReference && !variable)
                 error(a.span, "el parámetro " + callee.parameters[static_cast<std::size_t>(k)].name +
                                   " es Por Referencia: el argumento debe ser una variable");
-            c.args.push_back(variable && !procedures_.count(lower(a.text)) ? expr(a, false, true) : expr(a));
+            c.args.push_back(variable && !procedures_.count(asciiLower(a.text)) ? expr(a, false, true) : expr(a));
         }
         return c;
     }
@@ -606,7 +599,7 @@ private:
 }  // namespace
 
 const BuiltinFunction* builtinNamed(std::string_view name) {
-    const std::string key = lower(name);
+    const std::string key = asciiLower(name);
     for (const BuiltinFunction& f : kBuiltins)
         if (key == f.name) return &f;
     return nullptr;
@@ -625,10 +618,7 @@ Compiled compile(std::string_view source) {
         return out;
     }
     out.errors = std::move(errors);
-    std::stable_sort(out.errors.begin(), out.errors.end(), [](const Diagnostic& a, const Diagnostic& b) {
-        return a.span.begin.line != b.span.begin.line ? a.span.begin.line < b.span.begin.line
-                                                      : a.span.begin.column < b.span.begin.column;
-    });
+    sortByPlace(out.errors);
     return out;
 }
 

@@ -56,15 +56,11 @@ ConsoleStatus runConsole(std::string_view fileName, std::string_view source, std
     Machine machine(compiled.program, NumberFormat{".", ","}, limits);
     ConsoleOutput output(out);
     machine.setObserver(&output);
-    bool ended = false;
     machine.setRefill([&] {
         if (options.prompt) out << "> ";
         out.flush();
         std::string line;
-        if (!std::getline(in, line)) {
-            ended = true;
-            return false;
-        }
+        if (!std::getline(in, line)) return false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         machine.give(Value::ofText(asUtf8(line)));
         return true;
@@ -77,7 +73,6 @@ ConsoleStatus runConsole(std::string_view fileName, std::string_view source, std
         return kRunFault;
     }
     if (status == Machine::Status::Waiting) {
-        (void)ended;
         report(err, fileName, {machine.line(), 1}, "se acabó la entrada mientras Leer esperaba un valor");
         return kInputEnded;
     }

@@ -1,5 +1,7 @@
 #include "engine/algorithm/diagnostic.h"
 
+#include <algorithm>
+
 namespace ej::algorithm {
 
 std::string Diagnostic::located() const {
@@ -10,6 +12,20 @@ std::string Diagnostic::located() const {
 std::string joined(std::initializer_list<std::string_view> pieces) {
     std::string out;
     for (std::string_view p : pieces) out.append(p);
+    return out;
+}
+
+void sortByPlace(std::vector<Diagnostic>& diagnostics) {
+    std::stable_sort(diagnostics.begin(), diagnostics.end(), [](const Diagnostic& a, const Diagnostic& b) {
+        return a.span.begin.line != b.span.begin.line ? a.span.begin.line < b.span.begin.line
+                                                      : a.span.begin.column < b.span.begin.column;
+    });
+}
+
+std::string asciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
     return out;
 }
 

@@ -36,6 +36,13 @@ struct Diagnostic {
 // -Wrestrict).
 std::string joined(std::initializer_list<std::string_view> pieces);
 
+// In the order of the text: by line, then column; faults at one place keep their order.
+void sortByPlace(std::vector<Diagnostic>& diagnostics);
+
+// ASCII letters in lower case, the rest as it is: how names and the dialect's words
+// compare, whatever their case.
+std::string asciiLower(std::string_view text);
+
 // The text as valid UTF-8: a byte that begins no valid sequence becomes U+FFFD, so that
 // whatever a student's file holds, a message quoting it is always valid.
 std::string validUtf8(std::string_view text);

@@ -143,16 +143,16 @@ bool Machine::assignQuickly(const Instruction& in) {
 
 // --- expressions
 
-bool Machine::truth(const Value& v, const Code&, const char* what) {
+bool Machine::truth(const Value& v, std::string_view what) {
     if (v.kind != Value::Kind::Logical)
         fail(std::string(what) + " debe ser Verdadero o Falso, y es " + describe(v));
     return v.logical;
 }
 
-double Machine::numberOf(const Value& v, const Code&, const std::string& what) {
+double Machine::numberOf(const Value& v, std::string_view what) {
     if (v.kind == Value::Kind::None) return 0;
     if (v.loose) return v.number;
-    if (v.kind != Value::Kind::Number) fail(what + " debe ser un número, y es " + describe(v));
+    if (v.kind != Value::Kind::Number) fail(std::string(what) + " debe ser un número, y es " + describe(v));
     return v.number;
 }
 
@@ -162,14 +162,14 @@ Value Machine::eval(const Code& c) {
     case Code::Op::Local:
     case Code::Op::Element: {
         // A variable with no value yet reads as its type's empty value, as in PSeInt.
-        const Ref r = resolve(c.slot, c.args, c.span);
+        const Ref r = resolve(c.slot, c.args);
         const Value& v = valueAt(r);
         return v.kind == Value::Kind::None ? zeroOf(typeAt(r)) : v;
     }
     case Code::Op::Unary: {
         Value v = eval(c.args[0]);
-        if (c.oper == Operator::Not) return Value::ofLogical(!truth(v, c, "lo que sigue a NO"));
-        numberOf(v, c, std::string("lo que sigue al signo ") + operatorText(c.oper));
+        if (c.oper == Operator::Not) return Value::ofLogical(!truth(v, "lo que sigue a NO"));
+        numberOf(v, std::string("lo que sigue al signo ") + operatorText(c.oper));
         if (c.oper == Operator::Negate) v.number = -v.number;
         return v;
     }
@@ -197,9 +197,9 @@ Value Machine::binary(const Code& c) {
     if (op == Operator::And || op == Operator::Or) {
         // Y and O look at their right side only when the left does not decide.
         const std::string sign = operatorText(op);
-        const bool left = truth(*a, c, ("lo que está a la izquierda de " + sign).c_str());
+        const bool left = truth(*a, "lo que está a la izquierda de " + sign);
         if (left == (op == Operator::Or)) return Value::ofLogical(left);
-        return Value::ofLogical(truth(eval(c.args[1]), c, ("lo que está a la derecha de " + sign).c_str()));
+        return Value::ofLogical(truth(eval(c.args[1]), "lo que está a la derecha de " + sign));
     }
     // A call on the right may move or change the variable read on the left.
     if (c.args[1].calls && a != &keptA) {
@@ -304,7 +304,7 @@ Value Machine::builtin(const Code& c) {
     args.reserve(c.args.size());
     for (const Code& a : c.args) args.push_back(eval(a));
     where_ = c.span;
-    const auto number = [&](std::size_t k) { return numberOf(args[k], c, "el argumento"); };
+    const auto number = [&](std::size_t k) { return numberOf(args[k], "el argumento"); };
     const auto textArg = [&](std::size_t k) -> const std::string& {
         if (args[k].kind == Value::Kind::None) args[k] = Value::ofText("");
         if (args[k].kind != Value::Kind::Text) fail("el argumento debe ser un texto, y es " + describe(args[k]));

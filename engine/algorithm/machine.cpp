@@ -161,7 +161,7 @@ void Machine::execute() {
             const Frame frame = frames_.back();
             const ProcedureCode& p = program_->procedures[static_cast<std::size_t>(frame.procedure)];
             if (p.result >= 0) {
-                returned_ = valueAt(resolve(p.result, {}, in.span));
+                returned_ = valueAt(resolve(p.result, {}));
                 if (returned_.kind == Value::Kind::None)
                     fail("la función " + p.name + " termina sin dar un valor a " + nameOf(p.result));
             }
@@ -205,7 +205,7 @@ void Machine::stepInstruction(const Instruction& in) {
     }
     case Op::Branch: {
         bool holds;
-        if (!testQuickly(in.exprs[0], holds)) holds = truth(eval(in.exprs[0]), in.exprs[0], "la condición");
+        if (!testQuickly(in.exprs[0], holds)) holds = truth(eval(in.exprs[0]), "la condición");
         if (observer_) observer_->conditionEvaluated(in.line, holds, 1);
         pc_ = holds == in.jumpIf ? static_cast<std::size_t>(in.jump) : next;
         return;
@@ -213,10 +213,10 @@ void Machine::stepInstruction(const Instruction& in) {
     case Op::Jump: next = static_cast<std::size_t>(in.jump); break;
     case Op::ForInit: {
         Value start = eval(in.exprs[0]);
-        const double from = numberOf(start, in.exprs[0], "el valor inicial del Para");
-        const double to = numberOf(eval(in.exprs[1]), in.exprs[1], "el valor final del Para");
+        const double from = numberOf(start, "el valor inicial del Para");
+        const double to = numberOf(eval(in.exprs[1]), "el valor final del Para");
         double step = to < from ? -1 : 1;  // with no step, it counts down to an end below the start
-        if (in.exprs.size() > 2) step = numberOf(eval(in.exprs[2]), in.exprs[2], "el paso del Para");
+        if (in.exprs.size() > 2) step = numberOf(eval(in.exprs[2]), "el paso del Para");
         if (step == 0) fail("el paso del Para vale 0: el ciclo no avanzaría");
         const std::size_t kept = frames_.back().base + static_cast<std::size_t>(in.hidden);
         slots_[kept].value = Value::ofNumber(to);
@@ -229,7 +229,7 @@ void Machine::stepInstruction(const Instruction& in) {
         const double to = slots_[kept].value.number;
         const double step = slots_[kept + 1].value.number;
         const Value& v = valueAt(resolve(in.place));
-        const double at = numberOf(v, Code{.span = in.place.span}, "la variable del Para");
+        const double at = numberOf(v, "la variable del Para");
         const bool holds = step > 0 ? at <= to : at >= to;
         if (observer_) observer_->conditionEvaluated(in.line, holds, 1);
         pc_ = holds ? next : static_cast<std::size_t>(in.jump);
@@ -238,7 +238,7 @@ void Machine::stepInstruction(const Instruction& in) {
     case Op::ForStep: {
         const std::size_t kept = frames_.back().base + static_cast<std::size_t>(in.hidden);
         const Value& v = valueAt(resolve(in.place));
-        const double at = numberOf(v, Code{.span = in.place.span}, "la variable del Para");
+        const double at = numberOf(v, "la variable del Para");
         store(in.place, Value::ofNumber(at + slots_[kept + 1].value.number));
         break;
     }
@@ -259,9 +259,9 @@ void Machine::stepInstruction(const Instruction& in) {
 
 // --- variables
 
-Machine::Ref Machine::resolve(const Place& place) { return resolve(place.slot, place.subscripts, place.span); }
+Machine::Ref Machine::resolve(const Place& place) { return resolve(place.slot, place.subscripts); }
 
-Machine::Ref Machine::resolve(int slot, const std::vector<Code>& subscripts, Span) {
+Machine::Ref Machine::resolve(int slot, const std::vector<Code>& subscripts) {
     Ref r{frames_.back().base + static_cast<std::size_t>(slot), -1};
     const Slot& s = slots_[r.slot];
     if (s.alias >= 0) r = {static_cast<std::size_t>(s.alias), s.aliasElement};
@@ -281,7 +281,7 @@ long Machine::offset(const Array& a, const std::vector<Code>& subscripts, const 
              ", y se usa con " + std::to_string(subscripts.size()));
     double at = 0;
     for (std::size_t k = 0; k < subscripts.size(); ++k) {
-        const double i = numberOf(eval(subscripts[k]), subscripts[k], "el subíndice de " + name);
+        const double i = numberOf(eval(subscripts[k]), "el subíndice de " + name);
         where_ = subscripts[k].span;
         if (i != std::floor(i)) fail("el subíndice de " + name + " debe ser entero, y es " + text(Value::ofNumber(i)));
         if (i < 1 || i > a.sizes[k])
@@ -387,7 +387,7 @@ void Machine::dimension(const Instruction& in) {
     auto array = std::make_shared<Array>();
     array->count = 1;
     for (const Code& size : in.exprs) {
-        const double n = numberOf(eval(size), size, "el tamaño de " + name);
+        const double n = numberOf(eval(size), "el tamaño de " + name);
         if (n < 1 || n != std::floor(n))
             fail("el tamaño del arreglo " + name + " debe ser un entero de 1 o más, y es " + text(Value::ofNumber(n)));
         array->sizes.push_back(n);
@@ -419,9 +419,7 @@ void Machine::read(const Instruction& in) {
             given = Value::ofNumber(readValue(typed, format_));
             break;
         case DataType::Logico: {
-            std::string word = typed;  // the words are ASCII: their case folds byte by byte
-            for (char& ch : word)
-                if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + ('a' - 'A'));
+            std::string word = asciiLower(typed);
             word.erase(0, word.find_first_not_of(' '));
             word.erase(word.find_last_not_of(' ') + 1);
             const bool yes = word == "verdadero" || word == "v" || word == "1";
@@ -466,7 +464,7 @@ void Machine::enter(const Code& call, long returnTo) {
         const bool variable = a.op == Code::Op::Local || a.op == Code::Op::Element;
         Argument arg;
         if (variable) {
-            const Ref r = resolve(a.slot, a.args, a.span);
+            const Ref r = resolve(a.slot, a.args);
             const bool array = r.element < 0 && slots_[r.slot].array;
             if ((k < p.byReference.size() && p.byReference[k]) || array) {
                 arg.byPlace = true;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/algorithm/program.h"
@@ -114,7 +115,7 @@ private:
     void store(const Place& place, Value value);
     void storeInto(Ref ref, Value value, const std::string& name);
     Ref resolve(const Place& place);
-    Ref resolve(int slot, const std::vector<Code>& subscripts, Span span);
+    Ref resolve(int slot, const std::vector<Code>& subscripts);
     const Value& valueAt(Ref ref) const;
     Value& writable(Ref ref);
     DataType& typeAt(Ref ref);
@@ -122,8 +123,8 @@ private:
     const std::string& nameOf(int slot) const;
     void dimension(const Instruction& in);
     void declare(const Instruction& in);
-    bool truth(const Value& v, const Code& where, const char* what);
-    double numberOf(const Value& v, const Code& where, const std::string& what);
+    bool truth(const Value& v, std::string_view what);
+    double numberOf(const Value& v, std::string_view what);
     [[noreturn]] void fail(std::string message) const;
     std::string describe(const Value& v) const;
     void checkText(const std::string& text) const;

@@ -90,10 +90,7 @@ public:
             module_.procedures.push_back(std::move(p));
         }
         if (!seenMain) report(peek().span, "falta el Algoritmo: el archivo debe tener Algoritmo … FinAlgoritmo");
-        std::stable_sort(errors_.begin(), errors_.end(), [](const Diagnostic& a, const Diagnostic& b) {
-            return a.span.begin.line != b.span.begin.line ? a.span.begin.line < b.span.begin.line
-                                                          : a.span.begin.column < b.span.begin.column;
-        });
+        sortByPlace(errors_);
         return {std::move(module_), std::move(errors_)};
     }
 
