@@ -23,7 +23,7 @@ ${entries}};
 
 }  // namespace
 
-std::string_view source(std::string_view window) {
+std::string_view builtInSource(std::string_view window) {
     const auto found = std::find_if(std::begin(kAlgorithms), std::end(kAlgorithms),
                                     [&](const auto& a) { return a.first == window; });
     return found == std::end(kAlgorithms) || window.empty() ? std::string_view() : found->second;

@@ -56,7 +56,12 @@ Variables ExerciseWindow::current() const {
 
 void ExerciseWindow::attached() {
     trace_.clear();
-    if (algorithmLoaded_) return;
+    if (!algorithmLoaded_) loadAlgorithm();
+    // Without its algorithm, the desk check shows the window's own state.
+    if (!run_) trace_.useNames(current().names());
+}
+
+void ExerciseWindow::loadAlgorithm() {
     algorithmLoaded_ = true;
     const std::string_view text = algorithm::source(design_.name);
     if (text.empty()) return;
@@ -65,11 +70,7 @@ void ExerciseWindow::attached() {
         algorithmError_ = compiled.errors.front().located();
         return;
     }
-    // The state's variables come first among the algorithm's, in the same order.
-    if (compiled.program->variables.size() < current().names().size()) {
-        algorithmError_ = "el algoritmo declara menos variables que la ventana";
-        return;
-    }
+    // The desk check lists the algorithm's own variables, as a student lists them.
     std::vector<std::string> names;
     for (const auto& v : compiled.program->variables) names.push_back(v.name);
     trace_.useNames(std::move(names));
@@ -78,9 +79,9 @@ void ExerciseWindow::attached() {
 
 void ExerciseWindow::activated() {
     reset();
-    if (!run_) return trace_.record("", "reinicio", current());
+    if (!run_) return trace_.record("", "reinicio", current().texts());
     auto event = std::make_shared<const algorithm::Event>(run_->start());
-    trace_.record("", "reinicio", current(), {event, 0});
+    trace_.record("", "reinicio", event->stretches.back().values, {event, event->stretches.size() - 1});
 }
 
 
@@ -132,39 +133,42 @@ algorithm::Event joined(algorithm::Event e, std::size_t from, std::size_t to) {
 }  // namespace
 
 void ExerciseWindow::recordPress(const std::string& typed, const Variables& after, algorithm::Event event) {
-    // After a completion loop, the press's own row shows the state as the loop began,
-    // each pass a row, and what the completion does after the loop (sums, limits,
-    // classes) a last row when it changes anything.
+    if (run_) return recordRun(typed, std::move(event));
+    // Without an algorithm the rows show the window's own state. After a completion loop,
+    // the press's own row shows the state as the loop began, each pass a row, and what
+    // the completion does after the loop (sums, limits, classes) a last row when it
+    // changes anything.
     const bool loop = pressState_.has_value();
     const Variables& pressed = loop ? *pressState_ : after;
     const Variables& lastShown = passes_.empty() ? pressed : passes_.back().second;
-    const bool finalRow = loop && lastShown.texts() != after.texts();
-
-    // The algorithm's stretches go to the same rows: the one before its loop to the
-    // press, its passes to the pass rows (the newest ones, when the window kept fewer),
-    // what follows the loop to the last row or, without one, to the row before it.
-    const long passCount = event.passes ? static_cast<long>(event.stretches.size()) - 2 : 0;
-    const std::size_t lastStretch = event.stretches.empty() ? 0 : event.stretches.size() - 1;
-    if (run_ && !loop && lastStretch > 0) event = joined(std::move(event), 0, lastStretch);
-    if (run_ && loop && event.passes && !finalRow)
-        event = joined(std::move(event), static_cast<std::size_t>(passCount), static_cast<std::size_t>(passCount) + 1);
-    const auto shared = run_ ? std::make_shared<const algorithm::Event>(std::move(event)) : nullptr;
-    const bool passes = shared && shared->passes && loop;
-    const auto part = [&](long stretch) {
-        return stretch < 0 || !shared ? AlgorithmPart{} : AlgorithmPart{shared, static_cast<std::size_t>(stretch)};
-    };
-
-    trace_.record(typed, outcome(view().text(messageLabel_), pressed), pressed, part(0));
-    const long windowPasses = static_cast<long>(passes_.size());
-    long pass = 0;
-    for (auto& [label, state] : passes_) {
-        trace_.record("", std::move(label), state, part(passes ? 1 + passCount - windowPasses + pass : -1));
-        ++pass;
-    }
-    if (finalRow) trace_.record("", "cálculo final", after, part(passes ? passCount + 1 : -1));
+    trace_.record(typed, outcome(view().text(messageLabel_), pressed.texts()), pressed.texts());
+    for (auto& [label, state] : passes_) trace_.record("", std::move(label), state.texts());
+    if (loop && lastShown.texts() != after.texts()) trace_.record("", "cálculo final", after.texts());
 }
 
-std::string ExerciseWindow::outcome(std::string message, const Variables& after) const {
+void ExerciseWindow::recordRun(const std::string& typed, algorithm::Event event) {
+    // The rows show the algorithm's variables. Where the press runs a loop that follows
+    // the series (a sort, a breakdown), the press's own row shows them as the loop
+    // begins, each pass a row, and what follows the loop a last row when it changes
+    // anything. The passes take the window's names for them when the two count alike.
+    const std::size_t stretches = event.stretches.size();
+    if (!event.passes && stretches > 1) event = joined(std::move(event), 0, stretches - 1);
+    const auto shared = std::make_shared<const algorithm::Event>(std::move(event));
+    const auto& parts = shared->stretches;
+    trace_.record(typed, outcome(view().text(messageLabel_), parts.front().values), parts.front().values, {shared, 0});
+    if (!shared->passes) return;
+    const std::size_t passes = parts.size() - 2;
+    // A window keeps the newest rows of a long loop: so do its passes here.
+    const std::size_t firstShown = passes > Trace::kMaxRows ? passes - Trace::kMaxRows : 0;
+    for (std::size_t pass = firstShown; pass < passes; ++pass) {
+        std::string label = passes_.size() == passes ? passes_[pass].first : words("pasada", std::to_string(pass + 1));
+        trace_.record("", std::move(label), parts[pass + 1].values, {shared, pass + 1});
+    }
+    if (parts.back().values != parts[parts.size() - 2].values)
+        trace_.record("", "cálculo final", parts.back().values, {shared, parts.size() - 1});
+}
+
+std::string ExerciseWindow::outcome(std::string message, const std::vector<std::string>& after) const {
     if (!message.empty()) return message;
     if (!trace_.differs(after)) return "sin efecto";
     return completed_ ? "serie completa" : "aceptado";

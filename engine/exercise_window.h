@@ -77,10 +77,12 @@ public:
     Trace& trace() { return trace_; }
 
     // The window's algorithm, run beside it from the window's first opening; null for a
-    // window without one, or whose algorithm does not compile (algorithmError() says why)
-    // or does not declare the state's variables.
+    // window without one, or whose algorithm does not compile (algorithmError() says why).
     const algorithm::Run* algorithm() const { return run_ ? &*run_ : nullptr; }
     const std::string& algorithmError() const { return algorithmError_; }
+    // The exercise state's variables as the window keeps them: the desk check's columns
+    // for a window without an algorithm.
+    Variables stateVariables() const { return current(); }
 
 protected:
     virtual void reset() = 0;
@@ -132,14 +134,15 @@ protected:
     void attached() override;
 
 private:
-    // The event of the algorithm for the press under way.
-    algorithm::Event algorithmStep(const std::string& message);
-    // The algorithm's parts for the press row, its pass rows and its last row.
+    // Compiles the window's algorithm and starts its run, or says why it cannot.
+    void loadAlgorithm();
+    // The rows of a press: its own, then those of a loop it runs after the series.
     void recordPress(const std::string& typed, const Variables& after, algorithm::Event event);
+    void recordRun(const std::string& typed, algorithm::Event event);
     // The exercise state's variables as they stand now.
     Variables current() const;
     // The Resultado of a press: its message, else what it did to the state.
-    std::string outcome(std::string message, const Variables& after) const;
+    std::string outcome(std::string message, const std::vector<std::string>& after) const;
 
     WindowDesign design_;
     NumberFormat format_;

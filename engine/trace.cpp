@@ -42,19 +42,12 @@ std::string Trace::droppedNote() const {
     return note;
 }
 
-bool Trace::differs(const Variables& vars) const {
-    if (rows_.empty()) return true;
-    const auto& last = rows_.back().values;
-    const auto& now = vars.texts();
-    return last.size() < now.size() || !std::equal(now.begin(), now.end(), last.begin());
+bool Trace::differs(const std::vector<std::string>& values) const {
+    return rows_.empty() || rows_.back().values != values;
 }
 
-void Trace::record(std::string entered, std::string result, const Variables& vars, AlgorithmPart algorithm) {
-    if (names_.empty()) names_ = vars.names();
-    TraceRow row{++events_, std::move(entered), std::move(result), vars.texts(), {}, std::move(algorithm)};
-    if (const auto* part = row.algorithm.lines())
-        for (std::size_t i = row.values.size(); i < part->values.size() && i < names_.size(); ++i)
-            row.values.push_back(part->values[i]);
+void Trace::record(std::string entered, std::string result, std::vector<std::string> values, AlgorithmPart algorithm) {
+    TraceRow row{++events_, std::move(entered), std::move(result), std::move(values), {}, std::move(algorithm)};
     row.changed.resize(row.values.size(), false);
     if (!rows_.empty()) {
         const auto& before = rows_.back().values;

@@ -82,14 +82,15 @@ public:
     std::size_t dropped() const { return dropped_; }
     // The first line shown when rows were dropped; empty when none were.
     std::string droppedNote() const;
-    // Whether the variables differ from those of the newest row.
-    bool differs(const Variables& vars) const;
+    // Whether the variables' texts differ from those of the newest row.
+    bool differs(const std::vector<std::string>& values) const;
 
-    // The state's variables after the event, then any the algorithm adds after them
-    // (a loop index the window keeps to itself), from the algorithm's part.
-    void record(std::string entered, std::string result, const Variables& vars, AlgorithmPart algorithm = {});
-    // The variables' names as the window's algorithm declares them.
+    // The variables' texts after the event, in the order of the names.
+    void record(std::string entered, std::string result, std::vector<std::string> values, AlgorithmPart algorithm = {});
+    // The variables' names, as the window's algorithm declares them or as its state
+    // lists them.
     void useNames(std::vector<std::string> names) { names_ = std::move(names); }
+    const std::vector<std::string>& names() const { return names_; }
     // Forgets every row; event numbers start again from 1.
     void clear();
 

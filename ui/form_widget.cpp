@@ -269,7 +269,7 @@ void FormWidget::toggleTrace() {
     }
     const ej::algorithm::Run* algorithm = exercise->algorithm();
     trace_ = new TraceWindow(exercise->trace(), exercise->design().caption, this,
-                             algorithm ? &algorithm->program() : nullptr);
+                             algorithm ? &algorithm->program() : nullptr, exercise->algorithmError());
     desktop_.zoom().follow(trace_, [trace = trace_](const Zoom& zoom) { trace->takeFont(zoom.font()); });
     trace_->setHeading(qs(exercise->design().caption) + QLatin1Char('\t') +
                        static_cast<QLabel*>(control(qs(exercise->statementLabel())))->text());

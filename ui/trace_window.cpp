@@ -123,7 +123,7 @@ QString algorithmCaption(const std::string& exerciseCaption) {
 }
 
 TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, QWidget* exercise,
-                         const ej::algorithm::Program* algorithm)
+                         const ej::algorithm::Program* algorithm, const std::string& algorithmError)
     : QWidget(exercise, Qt::Window | Qt::WindowDoesNotAcceptFocus), trace_(trace),
       model_(new TraceModel(trace, this, algorithm)), table_(new QTableView(this)) {
     setObjectName(QStringLiteral("traza"));
@@ -190,6 +190,16 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
                 [this] { QGuiApplication::clipboard()->setText(pane_->source()); });
         buttons->addWidget(copyAlgorithm);
     } else {
+        if (!algorithmError.empty()) {
+            // The table then shows the window's own variables; the student learns why.
+            auto* why = new QLabel(QStringLiteral("El algoritmo de este ejercicio no se puede seguir (%1). La "
+                                                  "tabla muestra las variables de la ventana.")
+                                       .arg(QString::fromStdString(algorithmError)),
+                                   this);
+            why->setObjectName(QStringLiteral("sinAlgoritmo"));
+            why->setWordWrap(true);
+            layout->addWidget(why);
+        }
         layout->addWidget(table_);
     }
     buttons->addWidget(copy_);

@@ -29,9 +29,9 @@ class TraceModel;
 class TraceWindow final : public QWidget {
 public:
     // A window of `exercise`'s own, closed and destroyed with it; without an algorithm,
-    // the table alone.
+    // the table alone, under why there is none when its algorithm could not be compiled.
     TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, QWidget* exercise,
-                const ej::algorithm::Program* algorithm = nullptr);
+                const ej::algorithm::Program* algorithm = nullptr, const std::string& algorithmError = {});
 
     const TraceModel& model() const { return *model_; }
     QTableView* table() const { return table_; }

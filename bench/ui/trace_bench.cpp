@@ -115,7 +115,8 @@ void RowOfAWideTrace(benchmark::State& state) {
         for (const char* name : {"contador", "valor", "suma", "promedio", "mayor", "orden del mayor", "menor",
                                  "orden del menor"})
             v(name, ej::Single(value += 0.5f));
-        trace.record("12,5", "aceptado", v);
+        if (trace.names().empty()) trace.useNames(v.names());
+        trace.record("12,5", "aceptado", v.texts());
         QApplication::processEvents();
     }
 }

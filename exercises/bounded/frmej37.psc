@@ -1,60 +1,53 @@
 Algoritmo Ejercicio37
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
-	Definir mayor, ordenMayor, menor, ordenMenor Como Real;
-	
+	// Variables
+	Definir contador, ordenMenor, ordenMayor Como Entero;
+	Definir valor, menor, mayor Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
-	mayor <- 0;
-	ordenMayor <- 0;
-	menor <- 0;
-	ordenMenor <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 6 y menos de 14 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 6 y menos de 14 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es un número entero
-		Si valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras no sea un número entero
+		Mientras valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 6 números
-				Si contador <= 6 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
-			SiNo
-				// Con 13 números la serie está llena: sólo se acepta el 0
-				Si contador = 13 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// El primero es el menor y el mayor; después se mira primero el menor
-					Si contador = 1 Entonces
-						menor <- valor;
-						ordenMenor <- contador;
-						mayor <- valor;
-						ordenMayor <- contador;
-					SiNo
-						Si valor < menor Entonces
-							menor <- valor;
-							ordenMenor <- contador;
-						SiNo
-							Si valor > mayor Entonces
-								mayor <- valor;
-								ordenMayor <- contador;
-							FinSi
-						FinSi
-					FinSi
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 6 números (7 o más)
+		Si valor = 0 Y contador <= 6 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 6 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 13 números (menos de 14) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 13 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta; su orden de ingreso es el contador
+		Si valor <> 0 Y contador < 13 Entonces
+			contador <- contador + 1;
+			// El primero es el menor; después sólo lo reemplaza uno más chico (con un empate queda el primero)
+			Si contador = 1 O valor < menor Entonces
+				menor <- valor;
+				ordenMenor <- contador;
+			FinSi
+			// El primero es también el mayor; después sólo lo reemplaza uno más grande
+			Si contador = 1 O valor > mayor Entonces
+				mayor <- valor;
+				ordenMayor <- contador;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 6;
-	
+	FinMientras
+
 	// Resultados
-	Escribir "Menor / Orden: ", menor;
-	Escribir "Menor / Orden: ", ordenMenor;
-	Escribir "Mayor / Orden: ", mayor;
-	Escribir "Mayor / Orden: ", ordenMayor;
+	Escribir "Menor: ", menor;
+	Escribir "Orden del menor: ", ordenMenor;
+	Escribir "Mayor: ", mayor;
+	Escribir "Orden del mayor: ", ordenMayor;
 FinAlgoritmo

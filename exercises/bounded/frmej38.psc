@@ -1,54 +1,60 @@
 Algoritmo Ejercicio38
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
-	Definir cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
-	
+	// Variables
+	Definir contador, cantPositivos, cantNegativos Como Entero;
+	Definir valor, sumaPositivos, promedioPositivos, sumaNegativos, promedioNegativos Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	promedioPositivos <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	promedioNegativos <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 11 y menos de 18 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 11 y menos de 18 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es un número entero
-		Si valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras no sea un número entero
+		Mientras valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 11 números
-				Si contador <= 11 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 11 números (12 o más)
+		Si valor = 0 Y contador <= 11 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 11 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 17 números (menos de 18) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 17 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta, y se suma con los positivos o con los negativos (el 0 nunca se cuenta)
+		Si valor <> 0 Y contador < 17 Entonces
+			contador <- contador + 1;
+			Si valor > 0 Entonces
+				cantPositivos <- cantPositivos + 1;
+				sumaPositivos <- sumaPositivos + valor;
 			SiNo
-				// Con 17 números la serie está llena: sólo se acepta el 0
-				Si contador = 17 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// Negativo o positivo: cantidad, suma y promedio de su clase
-					Si valor < 0 Entonces
-						cantNegativos <- cantNegativos + 1;
-						sumaNegativos <- sumaNegativos + valor;
-						promedioNegativos <- sumaNegativos / cantNegativos;
-					SiNo
-						cantPositivos <- cantPositivos + 1;
-						sumaPositivos <- sumaPositivos + valor;
-						promedioPositivos <- sumaPositivos / cantPositivos;
-					FinSi
-				FinSi
+				cantNegativos <- cantNegativos + 1;
+				sumaNegativos <- sumaNegativos + valor;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 11;
-	
-	// Resultados
+	FinMientras
+
+	// Promedios, sólo de las clases que tienen números
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantPositivos = 0 Entonces
 		Escribir "Promedio Positivo: ", "No ingresó N° positivo";
 	SiNo

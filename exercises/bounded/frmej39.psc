@@ -1,72 +1,78 @@
 Algoritmo Ejercicio39
-	// Variables del ejercicio
-	Definir valor, contador, suma, promedio Como Real;
-	Definir cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
-	
+	// Variables
+	Definir contador, cantPositivos, cantNegativos Como Entero;
+	Definir valor, suma, promedio Como Real;
+	Definir sumaPositivos, promedioPositivos, sumaNegativos, promedioNegativos Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	suma <- 0;
-	promedio <- 0;
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	promedioPositivos <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	promedioNegativos <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 8 y menos de 15 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 8 y menos de 15 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es un número entero
-		Si valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras no sea un número entero
+		Mientras valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 8 números
-				Si contador <= 8 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 8 números (9 o más)
+		Si valor = 0 Y contador <= 8 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 8 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 14 números (menos de 15) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 14 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta y se suma, y también con los positivos o con los negativos (el 0 nunca se cuenta)
+		Si valor <> 0 Y contador < 14 Entonces
+			contador <- contador + 1;
+			suma <- suma + valor;
+			Si valor > 0 Entonces
+				cantPositivos <- cantPositivos + 1;
+				sumaPositivos <- sumaPositivos + valor;
 			SiNo
-				// Con 14 números la serie está llena: sólo se acepta el 0
-				Si contador = 14 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número, se suma y se recalcula el promedio
-					contador <- contador + 1;
-					suma <- suma + valor;
-					promedio <- suma / contador;
-					// Negativo o positivo: cantidad, suma y promedio de su clase
-					Si valor < 0 Entonces
-						cantNegativos <- cantNegativos + 1;
-						sumaNegativos <- sumaNegativos + valor;
-						promedioNegativos <- sumaNegativos / cantNegativos;
-					SiNo
-						cantPositivos <- cantPositivos + 1;
-						sumaPositivos <- sumaPositivos + valor;
-						promedioPositivos <- sumaPositivos / cantPositivos;
-					FinSi
-				FinSi
+				cantNegativos <- cantNegativos + 1;
+				sumaNegativos <- sumaNegativos + valor;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 8;
-	
-	// Resultados
-	Escribir "Suma y Promedio: ", suma;
-	Escribir "Suma y Promedio: ", promedio;
+	FinMientras
+
+	// Promedios: el de la serie (que tiene por lo menos 9 números) y el de cada clase que tiene números
+	promedio <- suma / contador;
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
+	Escribir "Suma: ", suma;
+	Escribir "Promedio: ", promedio;
 	Si cantPositivos = 0 Entonces
-		Escribir "Suma y Promedio N° Positivo: ", "No ingresó N° positivo";
-		Escribir "Suma y Promedio N° Positivo: ", "No ingresó N° positivo";
+		Escribir "Suma Positivo: ", "No ingresó N° positivo";
+		Escribir "Promedio Positivo: ", "No ingresó N° positivo";
 	SiNo
-		Escribir "Suma y Promedio N° Positivo: ", sumaPositivos;
-		Escribir "Suma y Promedio N° Positivo: ", promedioPositivos;
+		Escribir "Suma Positivo: ", sumaPositivos;
+		Escribir "Promedio Positivo: ", promedioPositivos;
 	FinSi
 	Si cantNegativos = 0 Entonces
-		Escribir "Suma y Promedio N° Negativo: ", "No ingresó N° negativo";
-		Escribir "Suma y Promedio N° Negativo: ", "No ingresó N° negativo";
+		Escribir "Suma Negativo: ", "No ingresó N° negativo";
+		Escribir "Promedio Negativo: ", "No ingresó N° negativo";
 	SiNo
-		Escribir "Suma y Promedio N° Negativo: ", sumaNegativos;
-		Escribir "Suma y Promedio N° Negativo: ", promedioNegativos;
+		Escribir "Suma Negativo: ", sumaNegativos;
+		Escribir "Promedio Negativo: ", promedioNegativos;
 	FinSi
 FinAlgoritmo

@@ -1,67 +1,61 @@
 Algoritmo Ejercicio40
-	// Variables del ejercicio
-	Definir valor, contador, suma, promedio Como Real;
-	Definir mayor, menor, ordenMayor, ordenMenor Como Real;
-	
+	// Variables
+	Definir contador, ordenMayor, ordenMenor Como Entero;
+	Definir valor, suma, promedio, mayor, menor Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	suma <- 0;
-	promedio <- 0;
-	mayor <- 0;
-	menor <- 0;
-	ordenMayor <- 0;
-	ordenMenor <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 9 y menos de 15 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 9 y menos de 15 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es un número entero
-		Si valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras no sea un número entero
+		Mientras valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 9 números
-				Si contador <= 9 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
-			SiNo
-				// Con 14 números la serie está llena: sólo se acepta el 0
-				Si contador = 14 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número, se suma y se recalcula el promedio
-					contador <- contador + 1;
-					suma <- suma + valor;
-					promedio <- suma / contador;
-					// El primero es el menor y el mayor; después se mira primero el menor
-					Si contador = 1 Entonces
-						menor <- valor;
-						ordenMenor <- contador;
-						mayor <- valor;
-						ordenMayor <- contador;
-					SiNo
-						Si valor < menor Entonces
-							menor <- valor;
-							ordenMenor <- contador;
-						SiNo
-							Si valor > mayor Entonces
-								mayor <- valor;
-								ordenMayor <- contador;
-							FinSi
-						FinSi
-					FinSi
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 9 números (10 o más)
+		Si valor = 0 Y contador <= 9 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 9 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 14 números (menos de 15) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 14 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta y se suma; su orden de ingreso es el contador
+		Si valor <> 0 Y contador < 14 Entonces
+			contador <- contador + 1;
+			suma <- suma + valor;
+			// El primero es el mayor; después sólo lo reemplaza uno más grande (con un empate queda el primero)
+			Si contador = 1 O valor > mayor Entonces
+				mayor <- valor;
+				ordenMayor <- contador;
+			FinSi
+			// El primero es también el menor; después sólo lo reemplaza uno más chico
+			Si contador = 1 O valor < menor Entonces
+				menor <- valor;
+				ordenMenor <- contador;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 9;
-	
+	FinMientras
+
+	// Promedio: la serie tiene por lo menos 10 números
+	promedio <- suma / contador;
+
 	// Resultados
-	Escribir "Cantidad/Suma/Promedio: ", contador;
-	Escribir "Cantidad/Suma/Promedio: ", suma;
-	Escribir "Cantidad/Suma/Promedio: ", promedio;
-	Escribir "Mayor / Orden: ", mayor;
-	Escribir "Mayor / Orden: ", ordenMayor;
-	Escribir "Menor / Orden: ", menor;
-	Escribir "Menor / Orden: ", ordenMenor;
+	Escribir "Cantidad: ", contador;
+	Escribir "Suma: ", suma;
+	Escribir "Promedio: ", promedio;
+	Escribir "Mayor: ", mayor;
+	Escribir "Orden del mayor: ", ordenMayor;
+	Escribir "Menor: ", menor;
+	Escribir "Orden del menor: ", ordenMenor;
 FinAlgoritmo

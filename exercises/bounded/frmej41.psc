@@ -1,54 +1,53 @@
 Algoritmo Ejercicio41
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares Como Real;
-	
+	// Variables
+	Definir contador, cantPares Como Entero;
+	Definir valor, sumaPares Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 10 y menos de 16 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 10 y menos de 16 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que es negativo o no es un número entero
-		Si valor < 0 O valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras sea negativo o no sea entero (el 0 pasa: marca el fin de la serie)
+		Mientras valor < 0 O valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 10 números
-				Si contador <= 10 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
-			SiNo
-				// Con 15 números la serie está llena: sólo se acepta el 0
-				Si contador = 15 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// Paridad por restas sucesivas
-					copia <- valor;
-					Mientras copia >= 2 Hacer
-						copia <- copia - 2;
-					FinMientras
-					// Si es par: cantidad y suma de los pares
-					Si copia = 0 Entonces
-						cantPares <- cantPares + 1;
-						sumaPares <- sumaPares + valor;
-					FinSi
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 10 números (11 o más)
+		Si valor = 0 Y contador <= 10 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 10 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 15 números (menos de 16) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 15 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta (los impares sólo alargan la serie)
+		Si valor <> 0 Y contador < 15 Entonces
+			contador <- contador + 1;
+			// Si es par, se cuenta y se suma con los pares
+			Si valor MOD 2 = 0 Entonces
+				cantPares <- cantPares + 1;
+				sumaPares <- sumaPares + valor;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 10;
-	
-	// Resultados
+	FinMientras
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantPares = 0 Entonces
-		Escribir "Cantidad : ", "No ingresó N° par";
+		Escribir "Cantidad: ", "No ingresó N° par";
 		Escribir "Suma: ", "No ingresó N° par";
 	SiNo
-		Escribir "Cantidad : ", cantPares;
+		Escribir "Cantidad: ", cantPares;
 		Escribir "Suma: ", sumaPares;
 	FinSi
 FinAlgoritmo

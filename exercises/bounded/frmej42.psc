@@ -1,54 +1,52 @@
 Algoritmo Ejercicio42
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares, cantImpares, sumaImpares Como Real;
-	
+	// Variables
+	Definir contador, cantPares, cantImpares Como Entero;
+	Definir valor, sumaPares, sumaImpares Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
 	cantImpares <- 0;
 	sumaImpares <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 8 y menos de 16 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 8 y menos de 16 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que es negativo o no es un número entero
-		Si valor < 0 O valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras sea negativo o no sea entero (el 0 pasa: marca el fin de la serie)
+		Mientras valor < 0 O valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 8 números
-				Si contador <= 8 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 8 números (9 o más)
+		Si valor = 0 Y contador <= 8 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 8 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 15 números (menos de 16) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 15 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta, y se suma con los pares o con los impares
+		Si valor <> 0 Y contador < 15 Entonces
+			contador <- contador + 1;
+			Si valor MOD 2 = 0 Entonces
+				cantPares <- cantPares + 1;
+				sumaPares <- sumaPares + valor;
 			SiNo
-				// Con 15 números la serie está llena: sólo se acepta el 0
-				Si contador = 15 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// Paridad por restas sucesivas
-					copia <- valor;
-					Mientras copia >= 2 Hacer
-						copia <- copia - 2;
-					FinMientras
-					// Par o impar: cantidad y suma de su clase
-					Si copia = 0 Entonces
-						cantPares <- cantPares + 1;
-						sumaPares <- sumaPares + valor;
-					SiNo
-						cantImpares <- cantImpares + 1;
-						sumaImpares <- sumaImpares + valor;
-					FinSi
-				FinSi
+				cantImpares <- cantImpares + 1;
+				sumaImpares <- sumaImpares + valor;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 8;
-	
-	// Resultados
+	FinMientras
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad Par: ", "No ingresó N° par";
 		Escribir "Suma Par: ", "No ingresó N° par";

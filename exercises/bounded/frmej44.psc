@@ -1,53 +1,52 @@
 Algoritmo Ejercicio44
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, mayorPar, ordenMayorPar Como Real;
-	
+	// Variables
+	Definir contador, cantPares, ordenMayorPar Como Entero;
+	Definir valor, mayorPar Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantPares <- 0;
-	mayorPar <- 0;
-	ordenMayorPar <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 8 y menos de 17 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 8 y menos de 17 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que es negativo o no es un número entero
-		Si valor < 0 O valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras sea negativo o no sea entero (el 0 pasa: marca el fin de la serie)
+		Mientras valor < 0 O valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 8 números
-				Si contador <= 8 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
-			SiNo
-				// Con 16 números la serie está llena: sólo se acepta el 0
-				Si contador = 16 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número (los impares también dan orden)
-					contador <- contador + 1;
-					// Paridad por restas sucesivas
-					copia <- valor;
-					Mientras copia >= 2 Hacer
-						copia <- copia - 2;
-					FinMientras
-					// Si es par: el primer par, o uno mayor que el mayor, pasa a ser el mayor
-					Si copia = 0 Entonces
-						cantPares <- cantPares + 1;
-						Si cantPares = 1 O valor > mayorPar Entonces
-							mayorPar <- valor;
-							ordenMayorPar <- contador;
-						FinSi
-					FinSi
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 8 números (9 o más)
+		Si valor = 0 Y contador <= 8 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 8 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 16 números (menos de 17) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 16 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta; su orden de ingreso es el contador
+		Si valor <> 0 Y contador < 16 Entonces
+			contador <- contador + 1;
+			// Si es par, se cuenta con los pares
+			Si valor MOD 2 = 0 Entonces
+				cantPares <- cantPares + 1;
+			FinSi
+			// El primer par, o un par mayor que el mayor, pasa a ser el mayor par (con un empate queda el primero)
+			// Atención: su orden es la posición en toda la serie, contando también los impares
+			Si valor MOD 2 = 0 Y (cantPares = 1 O valor > mayorPar) Entonces
+				mayorPar <- valor;
+				ordenMayorPar <- contador;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 8;
-	
-	// Resultados
+	FinMientras
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantPares = 0 Entonces
 		Escribir "Mayor: ", "No ingresó N° par";
 		Escribir "Orden: ", "No ingresó N° par";

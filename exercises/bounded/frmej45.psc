@@ -1,63 +1,60 @@
 Algoritmo Ejercicio45
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, menorPar, ordenMenorPar Como Real;
-	Definir cantImpares, mayorImpar, ordenMayorImpar Como Real;
-	
+	// Variables
+	Definir contador, cantPares, ordenMenorPar, cantImpares, ordenMayorImpar Como Entero;
+	Definir valor, menorPar, mayorImpar Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantPares <- 0;
-	menorPar <- 0;
-	ordenMenorPar <- 0;
 	cantImpares <- 0;
-	mayorImpar <- 0;
-	ordenMayorImpar <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 7 y menos de 13 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 7 y menos de 13 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que es negativo o no es un número entero
-		Si valor < 0 O valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras sea negativo o no sea entero (el 0 pasa: marca el fin de la serie)
+		Mientras valor < 0 O valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 7 números
-				Si contador <= 7 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 7 números (8 o más)
+		Si valor = 0 Y contador <= 7 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 7 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 12 números (menos de 13) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 12 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta; su orden de ingreso es el contador
+		Si valor <> 0 Y contador < 12 Entonces
+			contador <- contador + 1;
+			// Se cuenta con los pares o con los impares
+			// Atención: cada orden es la posición en toda la serie, no entre los pares o entre los impares
+			Si valor MOD 2 = 0 Entonces
+				cantPares <- cantPares + 1;
 			SiNo
-				// Con 12 números la serie está llena: sólo se acepta el 0
-				Si contador = 12 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// Paridad por restas sucesivas
-					copia <- valor;
-					Mientras copia >= 2 Hacer
-						copia <- copia - 2;
-					FinMientras
-					// Par: el primero, o uno menor, es el menor par; impar: el primero, o uno mayor, es el mayor impar
-					Si copia = 0 Entonces
-						cantPares <- cantPares + 1;
-						Si cantPares = 1 O valor < menorPar Entonces
-							menorPar <- valor;
-							ordenMenorPar <- contador;
-						FinSi
-					SiNo
-						cantImpares <- cantImpares + 1;
-						Si cantImpares = 1 O valor > mayorImpar Entonces
-							mayorImpar <- valor;
-							ordenMayorImpar <- contador;
-						FinSi
-					FinSi
-				FinSi
+				cantImpares <- cantImpares + 1;
+			FinSi
+			// El primer par, o un par menor que el menor, pasa a ser el menor par (con un empate queda el primero)
+			Si valor MOD 2 = 0 Y (cantPares = 1 O valor < menorPar) Entonces
+				menorPar <- valor;
+				ordenMenorPar <- contador;
+			FinSi
+			// El primer impar, o un impar mayor que el mayor, pasa a ser el mayor impar
+			Si valor MOD 2 <> 0 Y (cantImpares = 1 O valor > mayorImpar) Entonces
+				mayorImpar <- valor;
+				ordenMayorImpar <- contador;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 7;
-	
-	// Resultados
+	FinMientras
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantPares = 0 Entonces
 		Escribir "Menor Par: ", "No ingresó N° par";
 		Escribir "Orden Par: ", "No ingresó N° par";

@@ -1,57 +1,55 @@
 Algoritmo Ejercicio46
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares Como Real;
-	Definir cantPositivos, sumaPositivos Como Real;
-	
+	// Variables
+	Definir contador, cantPares, cantPositivos Como Entero;
+	Definir valor, sumaPares, sumaPositivos Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 9 y menos de 16 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 9 y menos de 16 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es un número entero
-		Si valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras no sea un número entero
+		Mientras valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 9 números
-				Si contador <= 9 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
-			SiNo
-				// Con 15 números la serie está llena: sólo se acepta el 0
-				Si contador = 15 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// Paridad por restas sucesivas, sobre el valor sin signo
-					copia <- abs(valor);
-					Mientras copia >= 2 Hacer
-						copia <- copia - 2;
-					FinMientras
-					// Si es par: cantidad y suma de los pares
-					Si copia = 0 Entonces
-						cantPares <- cantPares + 1;
-						sumaPares <- sumaPares + valor;
-					FinSi
-					// Si es positivo: cantidad y suma de los positivos
-					Si valor > 0 Entonces
-						cantPositivos <- cantPositivos + 1;
-						sumaPositivos <- sumaPositivos + valor;
-					FinSi
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 9 números (10 o más)
+		Si valor = 0 Y contador <= 9 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 9 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 15 números (menos de 16) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 15 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta; puede estar con los pares, con los positivos, con los dos o con ninguno
+		Si valor <> 0 Y contador < 15 Entonces
+			contador <- contador + 1;
+			// Si es par, se cuenta y se suma con los pares (-4 MOD 2 da 0: un negativo también puede ser par)
+			Si valor MOD 2 = 0 Entonces
+				cantPares <- cantPares + 1;
+				sumaPares <- sumaPares + valor;
+			FinSi
+			// Si es positivo, se cuenta y se suma con los positivos
+			Si valor > 0 Entonces
+				cantPositivos <- cantPositivos + 1;
+				sumaPositivos <- sumaPositivos + valor;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 9;
-	
-	// Resultados
+	FinMientras
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad Par: ", "No ingresó N° par";
 		Escribir "Suma Par: ", "No ingresó N° par";

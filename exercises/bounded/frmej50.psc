@@ -1,61 +1,63 @@
 Algoritmo Ejercicio50
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantImpares, sumaImpares, promedioImpares Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
-	
+	// Variables
+	Definir contador, cantImpares, cantNegativos Como Entero;
+	Definir valor, sumaImpares, promedioImpares, sumaNegativos, promedioNegativos Como Real;
+	Definir serieTerminada Como Logico;
+
 	// Inicio
 	contador <- 0;
 	cantImpares <- 0;
 	sumaImpares <- 0;
-	promedioImpares <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	promedioNegativos <- 0;
-	
-	// Ingreso de la serie: termina con 0 y tiene más de 9 y menos de 16 números
-	Repetir
+	serieTerminada <- Falso;
+
+	// Ingreso de la serie: termina con 0 (que no se cuenta) y tiene más de 9 y menos de 16 números
+	Mientras NO serieTerminada Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es un número entero
-		Si valor <> trunc(valor) Entonces
+		// Se vuelve a pedir mientras no sea un número entero
+		Mientras valor <> trunc(valor) Hacer
 			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			Si valor = 0 Entonces
-				// El 0 cierra la serie sólo si ya tiene más de 9 números
-				Si contador <= 9 Entonces
-					Escribir "Debe completar la cantidad mínima";
-				FinSi
-			SiNo
-				// Con 15 números la serie está llena: sólo se acepta el 0
-				Si contador = 15 Entonces
-					Escribir "Ya completó el máximo de la serie. Ingrese 0";
-				SiNo
-					// Se cuenta el número
-					contador <- contador + 1;
-					// Paridad por restas sucesivas, sobre el valor sin signo
-					copia <- abs(valor);
-					Mientras copia >= 2 Hacer
-						copia <- copia - 2;
-					FinMientras
-					// Si es impar: cantidad, suma y promedio de los impares
-					Si copia = 1 Entonces
-						cantImpares <- cantImpares + 1;
-						sumaImpares <- sumaImpares + valor;
-						promedioImpares <- sumaImpares / cantImpares;
-					FinSi
-					// Si es negativo: cantidad, suma y promedio de los negativos
-					Si valor < 0 Entonces
-						cantNegativos <- cantNegativos + 1;
-						sumaNegativos <- sumaNegativos + valor;
-						promedioNegativos <- sumaNegativos / cantNegativos;
-					FinSi
-				FinSi
+			Escribir "Ingrese";
+			Leer valor;
+		FinMientras
+		// El 0 termina la serie sólo cuando ya tiene más de 9 números (10 o más)
+		Si valor = 0 Y contador <= 9 Entonces
+			Escribir "Debe completar la cantidad mínima";
+		FinSi
+		Si valor = 0 Y contador > 9 Entonces
+			serieTerminada <- Verdadero;
+		FinSi
+		// Con 15 números (menos de 16) la serie está llena: sólo se acepta el 0
+		Si valor <> 0 Y contador = 15 Entonces
+			Escribir "Ya completó el máximo de la serie. Ingrese 0";
+		FinSi
+		// Número aceptado: se cuenta; puede estar con los impares, con los negativos, con los dos o con ninguno
+		Si valor <> 0 Y contador < 15 Entonces
+			contador <- contador + 1;
+			// Si es impar, se cuenta y se suma con los impares (-3 MOD 2 da -1: por eso se pregunta distinto de 0)
+			Si valor MOD 2 <> 0 Entonces
+				cantImpares <- cantImpares + 1;
+				sumaImpares <- sumaImpares + valor;
+			FinSi
+			// Si es negativo, se cuenta y se suma con los negativos
+			Si valor < 0 Entonces
+				cantNegativos <- cantNegativos + 1;
+				sumaNegativos <- sumaNegativos + valor;
 			FinSi
 		FinSi
-	Hasta Que valor = 0 Y contador > 9;
-	
-	// Resultados
+	FinMientras
+
+	// Promedios, sólo de las clases que tienen números
+	Si cantImpares > 0 Entonces
+		promedioImpares <- sumaImpares / cantImpares;
+	FinSi
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
+	// Resultados: si una clase no tiene números, se muestra el aviso en su lugar
 	Si cantImpares = 0 Entonces
 		Escribir "Cantidad Impar: ", "No ingresó N° impar";
 		Escribir "Suma Impar: ", "No ingresó N° impar";

@@ -1,37 +1,39 @@
 Algoritmo Ejercicio22
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares, promedioPares Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantPares Como Entero;
+	Definir sumaPares, promedioPares Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
-	promedioPares <- 0;
-	
+
 	// Ingreso de los 14 números
 	Mientras contador < 14 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número negativo o con decimales
+		// Se rechaza el número negativo o con decimales
+		// Atención: el 0 se acepta, y es par
 		Si valor < 0 O valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas
-			copia <- valor;
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es par, se cuenta, se suma y se promedia
-			Si copia = 0 Entonces
+			// Si es par, se cuenta y se suma
+			Si valor MOD 2 = 0 Entonces
 				cantPares <- cantPares + 1;
 				sumaPares <- sumaPares + valor;
-				promedioPares <- sumaPares / cantPares;
 			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Promedio de los pares, sólo si hay alguno
+	Si cantPares > 0 Entonces
+		promedioPares <- sumaPares / cantPares;
+	FinSi
+
 	// Resultados
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad: ", "No ingresó N° pares";

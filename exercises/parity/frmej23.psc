@@ -1,37 +1,39 @@
 Algoritmo Ejercicio23
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantImpares, sumaImpares, promedioImpares Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantImpares Como Entero;
+	Definir sumaImpares, promedioImpares Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantImpares <- 0;
 	sumaImpares <- 0;
-	promedioImpares <- 0;
-	
+
 	// Ingreso de los 17 números
 	Mientras contador < 17 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número negativo o con decimales
+		// Se rechaza el número negativo o con decimales
+		// Atención: el 0 se acepta y cuenta en la serie, pero es par: no va con los impares
 		Si valor < 0 O valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas
-			copia <- valor;
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es impar, se cuenta, se suma y se promedia
-			Si copia = 1 Entonces
+			// Si es impar (el resto de dividirlo por 2 no es 0), se cuenta y se suma
+			Si valor MOD 2 <> 0 Entonces
 				cantImpares <- cantImpares + 1;
 				sumaImpares <- sumaImpares + valor;
-				promedioImpares <- sumaImpares / cantImpares;
 			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Promedio de los impares, sólo si hay alguno
+	Si cantImpares > 0 Entonces
+		promedioImpares <- sumaImpares / cantImpares;
+	FinSi
+
 	// Resultados
 	Si cantImpares = 0 Entonces
 		Escribir "Cantidad: ", "No ingresó N° impar";

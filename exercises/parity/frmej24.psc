@@ -1,45 +1,51 @@
 Algoritmo Ejercicio24
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares, promedioPares Como Real;
-	Definir cantImpares, sumaImpares, promedioImpares Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantPares Como Entero;
+	Definir sumaPares, promedioPares Como Real;
+	Definir cantImpares Como Entero;
+	Definir sumaImpares, promedioImpares Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
-	promedioPares <- 0;
 	cantImpares <- 0;
 	sumaImpares <- 0;
-	promedioImpares <- 0;
-	
+
 	// Ingreso de los 13 números
 	Mientras contador < 13 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número negativo o con decimales
+		// Se rechaza el número negativo o con decimales
+		// Atención: el 0 se acepta, y es par
 		Si valor < 0 O valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas
-			copia <- valor;
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Resto 0: es par; si no, es impar
-			Si copia = 0 Entonces
+			// Si es par, se cuenta y se suma con los pares; si no, con los impares
+			Si valor MOD 2 = 0 Entonces
 				cantPares <- cantPares + 1;
 				sumaPares <- sumaPares + valor;
-				promedioPares <- sumaPares / cantPares;
 			SiNo
 				cantImpares <- cantImpares + 1;
 				sumaImpares <- sumaImpares + valor;
-				promedioImpares <- sumaImpares / cantImpares;
 			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Promedio de los pares, sólo si hay alguno
+	Si cantPares > 0 Entonces
+		promedioPares <- sumaPares / cantPares;
+	FinSi
+
+	// Promedio de los impares, sólo si hay alguno
+	Si cantImpares > 0 Entonces
+		promedioImpares <- sumaImpares / cantImpares;
+	FinSi
+
 	// Resultados de los pares
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad N° Pares: ", "No ingresó N° pares";
@@ -50,6 +56,7 @@ Algoritmo Ejercicio24
 		Escribir "Suma N° Pares: ", sumaPares;
 		Escribir "Promedio N° Pares: ", promedioPares;
 	FinSi
+
 	// Resultados de los impares
 	Si cantImpares = 0 Entonces
 		Escribir "Cantidad N° Impares: ", "No ingresó N° impares";

@@ -1,46 +1,44 @@
 Algoritmo Ejercicio26
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantImpares, menorImpar, ordenMenorImpar Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir hayImpar Como Logico;
+	Definir menorImpar Como Real;
+	Definir ordenMenorImpar Como Entero;
+
+	// Contador en 0; todavía no hay ningún impar
 	contador <- 0;
-	cantImpares <- 0;
-	menorImpar <- 0;
-	ordenMenorImpar <- 0;
-	
+	hayImpar <- Falso;
+
 	// Ingreso de los 13 números
 	Mientras contador < 13 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número negativo o con decimales
+		// Se rechaza el número negativo o con decimales
+		// Atención: el 0 se acepta y cuenta en la serie, pero es par: no va con los impares
 		Si valor < 0 O valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas
-			copia <- valor;
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es impar, se cuenta
-			Si copia = 1 Entonces
-				cantImpares <- cantImpares + 1;
-				// El primero, o uno menor que el menor, pasa a ser el menor con su orden
-				Si cantImpares = 1 O valor < menorImpar Entonces
+			// Si es impar: el primero, o uno menor que el menor, pasa a ser el menor
+			// con su orden de ingreso (con un empate queda el primero)
+			Si valor MOD 2 <> 0 Entonces
+				Si NO hayImpar O valor < menorImpar Entonces
 					menorImpar <- valor;
 					ordenMenorImpar <- contador;
+					hayImpar <- Verdadero;
 				FinSi
 			FinSi
 		FinSi
 	FinMientras
-	
+
 	// Resultados
-	Si cantImpares = 0 Entonces
-		Escribir "Menor: ", "No ingresó N° impares";
-		Escribir "Orden de ingreso: ", "No ingresó N° impares";
-	SiNo
+	Si hayImpar Entonces
 		Escribir "Menor: ", menorImpar;
 		Escribir "Orden de ingreso: ", ordenMenorImpar;
+	SiNo
+		Escribir "Menor: ", "No ingresó N° impares";
+		Escribir "Orden de ingreso: ", "No ingresó N° impares";
 	FinSi
 FinAlgoritmo

@@ -1,66 +1,64 @@
 Algoritmo Ejercicio27
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, cantImpares Como Real;
-	Definir menorPar, ordenMenorPar Como Real;
-	Definir mayorImpar, ordenMayorImpar Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir hayPar Como Logico;
+	Definir menorPar Como Real;
+	Definir ordenMenorPar Como Entero;
+	Definir hayImpar Como Logico;
+	Definir mayorImpar Como Real;
+	Definir ordenMayorImpar Como Entero;
+
+	// Contador en 0; todavía no hay ningún par ni ningún impar
 	contador <- 0;
-	cantPares <- 0;
-	cantImpares <- 0;
-	menorPar <- 0;
-	ordenMenorPar <- 0;
-	mayorImpar <- 0;
-	ordenMayorImpar <- 0;
-	
+	hayPar <- Falso;
+	hayImpar <- Falso;
+
 	// Ingreso de los 14 números
 	Mientras contador < 14 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número negativo o con decimales
+		// Se rechaza el número negativo o con decimales
+		// Atención: el 0 se acepta, y es par
 		Si valor < 0 O valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas
-			copia <- valor;
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Resto 0: es par; si no, es impar
-			Si copia = 0 Entonces
-				cantPares <- cantPares + 1;
-				// El primero, o uno menor que el menor, pasa a ser el menor con su orden
-				Si cantPares = 1 O valor < menorPar Entonces
+			// Si es par: el primero, o uno menor que el menor, pasa a ser el menor par;
+			// si no, el primero, o uno mayor que el mayor, pasa a ser el mayor impar.
+			// Cada uno con su orden de ingreso (con un empate queda el primero)
+			Si valor MOD 2 = 0 Entonces
+				Si NO hayPar O valor < menorPar Entonces
 					menorPar <- valor;
 					ordenMenorPar <- contador;
+					hayPar <- Verdadero;
 				FinSi
 			SiNo
-				cantImpares <- cantImpares + 1;
-				// El primero, o uno mayor que el mayor, pasa a ser el mayor con su orden
-				Si cantImpares = 1 O valor > mayorImpar Entonces
+				Si NO hayImpar O valor > mayorImpar Entonces
 					mayorImpar <- valor;
 					ordenMayorImpar <- contador;
+					hayImpar <- Verdadero;
 				FinSi
 			FinSi
 		FinSi
 	FinMientras
-	
+
 	// Resultados de los pares
-	Si cantPares = 0 Entonces
-		Escribir "Menor Par: ", "No ingresó N° par";
-		Escribir "Orden Par: ", "No ingresó N° par";
-	SiNo
+	Si hayPar Entonces
 		Escribir "Menor Par: ", menorPar;
 		Escribir "Orden Par: ", ordenMenorPar;
-	FinSi
-	// Resultados de los impares
-	Si cantImpares = 0 Entonces
-		Escribir "Mayor Impar: ", "No ingresó N° impar";
-		Escribir "Orden Impar: ", "No ingresó N° impar";
 	SiNo
+		Escribir "Menor Par: ", "No ingresó N° par";
+		Escribir "Orden Par: ", "No ingresó N° par";
+	FinSi
+
+	// Resultados de los impares
+	Si hayImpar Entonces
 		Escribir "Mayor Impar: ", mayorImpar;
 		Escribir "Orden Impar: ", ordenMayorImpar;
+	SiNo
+		Escribir "Mayor Impar: ", "No ingresó N° impar";
+		Escribir "Orden Impar: ", "No ingresó N° impar";
 	FinSi
 FinAlgoritmo

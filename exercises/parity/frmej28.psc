@@ -1,43 +1,42 @@
 Algoritmo Ejercicio28
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares Como Real;
-	Definir cantPositivos, sumaPositivos Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantPares Como Entero;
+	Definir sumaPares Como Real;
+	Definir cantPositivos Como Entero;
+	Definir sumaPositivos Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	
+
 	// Ingreso de los 13 números
 	Mientras contador < 13 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número con decimales
+		// Se rechaza el número con decimales (los negativos y el 0 se aceptan)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas, sobre el valor absoluto
-			copia <- abs(valor);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es par, se cuenta y se suma
-			Si copia = 0 Entonces
+			// Si es par, se cuenta y se suma (el 0 y los negativos como -4 también son pares)
+			Si valor MOD 2 = 0 Entonces
 				cantPares <- cantPares + 1;
 				sumaPares <- sumaPares + valor;
 			FinSi
-			// Si es positivo (el 0 no lo es), se cuenta y se suma
+			// Si es positivo, se cuenta y se suma (el 0 no es positivo)
 			Si valor > 0 Entonces
 				cantPositivos <- cantPositivos + 1;
 				sumaPositivos <- sumaPositivos + valor;
 			FinSi
 		FinSi
 	FinMientras
-	
+
 	// Resultados de los pares
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad Par: ", "No ingresó N° par";
@@ -46,6 +45,7 @@ Algoritmo Ejercicio28
 		Escribir "Cantidad Par: ", cantPares;
 		Escribir "Suma Par: ", sumaPares;
 	FinSi
+
 	// Resultados de los positivos
 	Si cantPositivos = 0 Entonces
 		Escribir "Cantidad Positivo: ", "No ingresó N° positivo";

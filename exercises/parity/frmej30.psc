@@ -1,43 +1,43 @@
 Algoritmo Ejercicio30
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares Como Real;
-	Definir cantNegativos, sumaNegativos Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantPares Como Entero;
+	Definir sumaPares Como Real;
+	Definir cantNegativos Como Entero;
+	Definir sumaNegativos Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	
+
 	// Ingreso de los 13 números
 	Mientras contador < 13 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número con decimales
+		// Se rechaza el número con decimales (los negativos y el 0 se aceptan)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas, sobre el valor absoluto
-			copia <- abs(valor);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es par, se cuenta y se suma
-			Si copia = 0 Entonces
+			// Si es par, se cuenta y se suma (el 0 y los negativos como -4 también son pares)
+			Si valor MOD 2 = 0 Entonces
 				cantPares <- cantPares + 1;
 				sumaPares <- sumaPares + valor;
 			FinSi
-			// Si es negativo (el 0 cuenta como negativo), se cuenta y se suma
+			// Si es negativo, se cuenta y se suma
+			// Atención: el 0 se cuenta con los negativos
 			Si valor <= 0 Entonces
 				cantNegativos <- cantNegativos + 1;
 				sumaNegativos <- sumaNegativos + valor;
 			FinSi
 		FinSi
 	FinMientras
-	
+
 	// Resultados de los pares
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad Par: ", "No ingresó N° par";
@@ -46,6 +46,7 @@ Algoritmo Ejercicio30
 		Escribir "Cantidad Par: ", cantPares;
 		Escribir "Suma Par: ", sumaPares;
 	FinSi
+
 	// Resultados de los negativos
 	Si cantNegativos = 0 Entonces
 		Escribir "Cantidad Negativo: ", "No ingresó N° negativo";

@@ -1,47 +1,54 @@
 Algoritmo Ejercicio33
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantImpares, sumaImpares, promedioImpares Como Real;
-	Definir cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantImpares Como Entero;
+	Definir sumaImpares, promedioImpares Como Real;
+	Definir cantPositivos Como Entero;
+	Definir sumaPositivos, promedioPositivos Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantImpares <- 0;
 	sumaImpares <- 0;
-	promedioImpares <- 0;
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	promedioPositivos <- 0;
-	
+
 	// Ingreso de los 12 números
 	Mientras contador < 12 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número con decimales
+		// Se rechaza el número con decimales (los negativos y el 0 se aceptan)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas, sobre el valor absoluto
-			copia <- abs(valor);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es impar, se cuenta, se suma y se promedia
-			Si copia = 1 Entonces
+			// Si es impar, se cuenta y se suma
+			// (un negativo impar deja resto -1: se pregunta si el resto no es 0)
+			Si valor MOD 2 <> 0 Entonces
 				cantImpares <- cantImpares + 1;
 				sumaImpares <- sumaImpares + valor;
-				promedioImpares <- sumaImpares / cantImpares;
 			FinSi
-			// Si es positivo (el 0 cuenta como positivo), se cuenta, se suma y se promedia
+			// Si es positivo, se cuenta y se suma
+			// Atención: el 0 se cuenta con los positivos
 			Si valor >= 0 Entonces
 				cantPositivos <- cantPositivos + 1;
 				sumaPositivos <- sumaPositivos + valor;
-				promedioPositivos <- sumaPositivos / cantPositivos;
 			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Promedio de los impares, sólo si hay alguno
+	Si cantImpares > 0 Entonces
+		promedioImpares <- sumaImpares / cantImpares;
+	FinSi
+
+	// Promedio de los positivos, sólo si hay alguno
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+
 	// Resultados de los impares
 	Si cantImpares = 0 Entonces
 		Escribir "Cantidad Impar: ", "No ingresó N° impar";
@@ -52,6 +59,7 @@ Algoritmo Ejercicio33
 		Escribir "Suma Impar: ", sumaImpares;
 		Escribir "Promedio Impar: ", promedioImpares;
 	FinSi
+
 	// Resultados de los positivos
 	Si cantPositivos = 0 Entonces
 		Escribir "Cantidad Positivo: ", "No ingresó N° positivo";

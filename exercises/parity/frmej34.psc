@@ -1,47 +1,53 @@
 Algoritmo Ejercicio34
-	// Variables del ejercicio
-	Definir valor, contador, copia Como Real;
-	Definir cantPares, sumaPares, promedioPares Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
-	
-	// Inicio
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir cantPares Como Entero;
+	Definir sumaPares, promedioPares Como Real;
+	Definir cantNegativos Como Entero;
+	Definir sumaNegativos, promedioNegativos Como Real;
+
+	// Contador, cantidades y sumas en 0
 	contador <- 0;
 	cantPares <- 0;
 	sumaPares <- 0;
-	promedioPares <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	promedioNegativos <- 0;
-	
+
 	// Ingreso de los 16 números
 	Mientras contador < 16 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es pedido: un número con decimales
+		// Se rechaza el número con decimales (los negativos y el 0 se aceptan)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
+			// Se cuenta el número aceptado
 			contador <- contador + 1;
-			// Paridad por restas sucesivas, sobre el valor absoluto
-			copia <- abs(valor);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Si es par, se cuenta, se suma y se promedia
-			Si copia = 0 Entonces
+			// Si es par, se cuenta y se suma (el 0 y los negativos como -4 también son pares)
+			Si valor MOD 2 = 0 Entonces
 				cantPares <- cantPares + 1;
 				sumaPares <- sumaPares + valor;
-				promedioPares <- sumaPares / cantPares;
 			FinSi
-			// Si es negativo (el 0 cuenta como negativo), se cuenta, se suma y se promedia
+			// Si es negativo, se cuenta y se suma
+			// Atención: el 0 se cuenta con los negativos
 			Si valor <= 0 Entonces
 				cantNegativos <- cantNegativos + 1;
 				sumaNegativos <- sumaNegativos + valor;
-				promedioNegativos <- sumaNegativos / cantNegativos;
 			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Promedio de los pares, sólo si hay alguno
+	Si cantPares > 0 Entonces
+		promedioPares <- sumaPares / cantPares;
+	FinSi
+
+	// Promedio de los negativos, sólo si hay alguno
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
 	// Resultados de los pares
 	Si cantPares = 0 Entonces
 		Escribir "Cantidad Par: ", "No ingresó N° par";
@@ -52,6 +58,7 @@ Algoritmo Ejercicio34
 		Escribir "Suma Par: ", sumaPares;
 		Escribir "Promedio Par: ", promedioPares;
 	FinSi
+
 	// Resultados de los negativos
 	Si cantNegativos = 0 Entonces
 		Escribir "Cantidad Negativo: ", "No ingresó N° negativo";

@@ -1,20 +1,18 @@
 Algoritmo Ejercicio01
-	// Variables del ejercicio
-	Definir contador Como Entero;
+	// Variables
+	Definir i Como Entero;
 	Definir valor, suma Como Real;
 
-	// Inicio
-	contador <- 0;
+	// Suma en 0
 	suma <- 0;
 
 	// Ingreso de los 10 números
-	Mientras contador < 10 Hacer
+	Para i <- 1 Hasta 10 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se cuenta el número y se suma
-		contador <- contador + 1;
+		// Se suma el número
 		suma <- suma + valor;
-	FinMientras
+	FinPara
 
 	// Resultados
 	Escribir "Suma: ", suma;

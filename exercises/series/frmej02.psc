@@ -1,22 +1,21 @@
 Algoritmo Ejercicio02
-	// Variables del ejercicio
-	Definir contador Como Entero;
+	// Variables
+	Definir i Como Entero;
 	Definir valor, suma, promedio Como Real;
 
-	// Inicio
-	contador <- 0;
+	// Suma en 0
 	suma <- 0;
-	promedio <- 0;
 
 	// Ingreso de los 15 números
-	Mientras contador < 15 Hacer
+	Para i <- 1 Hasta 15 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se cuenta el número, se suma y se recalcula el promedio
-		contador <- contador + 1;
+		// Se suma el número
 		suma <- suma + valor;
-		promedio <- suma / contador;
-	FinMientras
+	FinPara
+
+	// Promedio de los 15 números
+	promedio <- suma / 15;
 
 	// Resultados
 	Escribir "Promedio: ", promedio;

@@ -1,24 +1,27 @@
 Algoritmo Ejercicio03
-	// Variables del ejercicio
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
 	Definir contador Como Entero;
-	Definir valor, suma, promedio Como Real;
+	Definir suma, promedio Como Real;
 
-	// Inicio
+	// Contador y suma en 0
 	contador <- 0;
 	suma <- 0;
-	promedio <- 0;
 
 	// Ingreso de los 20 números
-	Mientras contador < 20 Hacer
+	Para i <- 1 Hasta 20 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se cuenta el número, se suma y se recalcula el promedio
+		// Se cuenta el número y se suma
 		contador <- contador + 1;
 		suma <- suma + valor;
-		promedio <- suma / contador;
-	FinMientras
+	FinPara
 
-	// Resultados
+	// Promedio de los números contados
+	promedio <- suma / contador;
+
+	// Resultados, en el orden en que los muestra la ventana
 	Escribir "Promedio: ", promedio;
 	Escribir "Cantidad: ", contador;
 	Escribir "Suma: ", suma;

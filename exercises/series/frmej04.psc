@@ -1,22 +1,17 @@
 Algoritmo Ejercicio04
-	// Variables del ejercicio
-	Definir contador Como Entero;
+	// Variables
+	Definir i Como Entero;
 	Definir valor, mayor Como Real;
 
-	// Inicio
-	contador <- 0;
-	mayor <- 0;
-
 	// Ingreso de los 25 números
-	Mientras contador < 25 Hacer
+	Para i <- 1 Hasta 25 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
 		// El primero, o uno mayor que el mayor, pasa a ser el mayor
-		Si contador = 1 O valor > mayor Entonces
+		Si i = 1 O valor > mayor Entonces
 			mayor <- valor;
 		FinSi
-	FinMientras
+	FinPara
 
 	// Resultados
 	Escribir "El Mayor: ", mayor;

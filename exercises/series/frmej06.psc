@@ -1,27 +1,27 @@
 Algoritmo Ejercicio06
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, cantNegativos Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir cantPositivos, cantNegativos Como Entero;
 
-	// Inicio
-	contador <- 0;
+	// Cantidades en 0
 	cantPositivos <- 0;
 	cantNegativos <- 0;
 
 	// Ingreso de los 15 números
-	Mientras contador < 15 Hacer
+	Para i <- 1 Hasta 15 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// Se cuenta cada número en su clase; el cero va con los positivos
+		// Se cuenta el número en su clase
+		// Atención: el 0 se cuenta con los positivos
 		Si valor >= 0 Entonces
 			cantPositivos <- cantPositivos + 1;
 		SiNo
 			cantNegativos <- cantNegativos + 1;
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
+	// Resultados (una clase sin números muestra un aviso)
 	Si cantPositivos = 0 Entonces
 		Escribir "Cantidad de números Positivos: ", "No ingresó N° positivo";
 	SiNo

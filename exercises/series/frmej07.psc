@@ -1,33 +1,31 @@
 Algoritmo Ejercicio07
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, menorPositivo Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir hayPositivos Como Logico;
+	Definir menorPositivo Como Real;
 
-	// Inicio
-	contador <- 0;
-	cantPositivos <- 0;
-	menorPositivo <- 0;
+	// Todavía no hay ningún positivo
+	hayPositivos <- Falso;
 
 	// Ingreso de los 17 números
-	Mientras contador < 17 Hacer
+	Para i <- 1 Hasta 17 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// Sólo los positivos (mayores que cero) se cuentan y compiten por el menor;
-		// el cero y los negativos sólo se cuentan en la serie
+		// Atención: el 0 no es positivo; el 0 y los negativos no se tienen en cuenta
 		Si valor > 0 Entonces
-			cantPositivos <- cantPositivos + 1;
 			// El primer positivo, o uno menor que el menor, pasa a ser el menor
-			Si cantPositivos = 1 O valor < menorPositivo Entonces
+			Si NO hayPositivos O valor < menorPositivo Entonces
 				menorPositivo <- valor;
+				hayPositivos <- Verdadero;
 			FinSi
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
-	Si cantPositivos = 0 Entonces
-		Escribir "El Menor de los números Positivos: ", "No ingresó N° positivos";
-	SiNo
+	// Resultados (si no hubo positivos se muestra un aviso)
+	Si hayPositivos Entonces
 		Escribir "El Menor de los números Positivos: ", menorPositivo;
+	SiNo
+		Escribir "El Menor de los números Positivos: ", "No ingresó N° positivos";
 	FinSi
 FinAlgoritmo

@@ -1,43 +1,45 @@
 Algoritmo Ejercicio08
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, sumaPositivos, cantNegativos, mayorNegativo Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir hayPositivos Como Logico;
+	Definir sumaPositivos Como Real;
+	Definir hayNegativos Como Logico;
+	Definir mayorNegativo Como Real;
 
-	// Inicio
-	contador <- 0;
-	cantPositivos <- 0;
+	// Suma en 0; todavía no hay ningún positivo ni ningún negativo
+	hayPositivos <- Falso;
 	sumaPositivos <- 0;
-	cantNegativos <- 0;
-	mayorNegativo <- 0;
+	hayNegativos <- Falso;
 
 	// Ingreso de los 12 números
-	Mientras contador < 12 Hacer
+	Para i <- 1 Hasta 12 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// El cero va con los positivos
+		// Atención: el 0 se cuenta con los positivos
 		Si valor >= 0 Entonces
-			// Se cuenta y se suma el positivo
-			cantPositivos <- cantPositivos + 1;
+			// Se suma el positivo
 			sumaPositivos <- sumaPositivos + valor;
+			hayPositivos <- Verdadero;
 		SiNo
-			// Se cuenta el negativo; el primero, o uno mayor que el mayor, pasa a ser el mayor
-			cantNegativos <- cantNegativos + 1;
-			Si cantNegativos = 1 O valor > mayorNegativo Entonces
+			// El primer negativo, o uno mayor que el mayor, pasa a ser el mayor
+			Si NO hayNegativos O valor > mayorNegativo Entonces
 				mayorNegativo <- valor;
+				hayNegativos <- Verdadero;
 			FinSi
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
-	Si cantNegativos = 0 Entonces
-		Escribir "El Mayor de los Negativos: ", "No ingresó N° negativos";
-	SiNo
+	// Resultados (una clase sin números muestra un aviso)
+	// (si entre los positivos sólo hubo ceros, la suma es 0 y no el aviso)
+	Si hayNegativos Entonces
 		Escribir "El Mayor de los Negativos: ", mayorNegativo;
-	FinSi
-	Si cantPositivos = 0 Entonces
-		Escribir "La Suma de los Positivos: ", "No ingresó N° positivos";
 	SiNo
+		Escribir "El Mayor de los Negativos: ", "No ingresó N° negativos";
+	FinSi
+	Si hayPositivos Entonces
 		Escribir "La Suma de los Positivos: ", sumaPositivos;
+	SiNo
+		Escribir "La Suma de los Positivos: ", "No ingresó N° positivos";
 	FinSi
 FinAlgoritmo

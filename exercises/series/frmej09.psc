@@ -1,45 +1,46 @@
 Algoritmo Ejercicio09
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, menorPositivo, cantNegativos, mayorNegativo Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir hayPositivos Como Logico;
+	Definir menorPositivo Como Real;
+	Definir hayNegativos Como Logico;
+	Definir mayorNegativo Como Real;
 
-	// Inicio
-	contador <- 0;
-	cantPositivos <- 0;
-	menorPositivo <- 0;
-	cantNegativos <- 0;
-	mayorNegativo <- 0;
+	// Todavía no hay ningún positivo ni ningún negativo
+	hayPositivos <- Falso;
+	hayNegativos <- Falso;
 
 	// Ingreso de los 20 números
-	Mientras contador < 20 Hacer
+	Para i <- 1 Hasta 20 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// El cero va con los positivos
+		// Atención: el 0 se cuenta con los positivos, así que el menor de los positivos puede ser 0
 		Si valor >= 0 Entonces
-			// Se cuenta el positivo; el primero, o uno menor que el menor, pasa a ser el menor
-			cantPositivos <- cantPositivos + 1;
-			Si cantPositivos = 1 O valor < menorPositivo Entonces
+			// El primer positivo, o uno menor que el menor, pasa a ser el menor
+			Si NO hayPositivos O valor < menorPositivo Entonces
 				menorPositivo <- valor;
+				hayPositivos <- Verdadero;
 			FinSi
 		SiNo
-			// Se cuenta el negativo; el primero, o uno mayor que el mayor, pasa a ser el mayor
-			cantNegativos <- cantNegativos + 1;
-			Si cantNegativos = 1 O valor > mayorNegativo Entonces
+			// El primer negativo, o uno mayor que el mayor, pasa a ser el mayor
+			Si NO hayNegativos O valor > mayorNegativo Entonces
 				mayorNegativo <- valor;
+				hayNegativos <- Verdadero;
 			FinSi
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
-	Si cantNegativos = 0 Entonces
-		Escribir "El Mayor de los Negativos: ", "No ingresó N° negativo";
-	SiNo
+	// Resultados, en el orden en que los muestra la ventana
+	// (una clase sin números muestra un aviso)
+	Si hayNegativos Entonces
 		Escribir "El Mayor de los Negativos: ", mayorNegativo;
-	FinSi
-	Si cantPositivos = 0 Entonces
-		Escribir "El Menor de los Positivos: ", "No ingresó N° positivos";
 	SiNo
+		Escribir "El Mayor de los Negativos: ", "No ingresó N° negativo";
+	FinSi
+	Si hayPositivos Entonces
 		Escribir "El Menor de los Positivos: ", menorPositivo;
+	SiNo
+		Escribir "El Menor de los Positivos: ", "No ingresó N° positivos";
 	FinSi
 FinAlgoritmo

@@ -1,45 +1,46 @@
 Algoritmo Ejercicio11
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, mayorPositivo, cantNegativos, menorNegativo Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir hayPositivos Como Logico;
+	Definir mayorPositivo Como Real;
+	Definir hayNegativos Como Logico;
+	Definir menorNegativo Como Real;
 
-	// Inicio
-	contador <- 0;
-	cantPositivos <- 0;
-	mayorPositivo <- 0;
-	cantNegativos <- 0;
-	menorNegativo <- 0;
+	// Todavía no hay ningún positivo ni ningún negativo
+	hayPositivos <- Falso;
+	hayNegativos <- Falso;
 
 	// Ingreso de los 11 números
-	Mientras contador < 11 Hacer
+	Para i <- 1 Hasta 11 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// El cero va con los positivos
+		// Atención: el 0 se cuenta con los positivos
 		Si valor >= 0 Entonces
-			// Se cuenta el positivo; el primero, o uno mayor que el mayor, pasa a ser el mayor
-			cantPositivos <- cantPositivos + 1;
-			Si cantPositivos = 1 O valor > mayorPositivo Entonces
+			// El primer positivo, o uno mayor que el mayor, pasa a ser el mayor
+			Si NO hayPositivos O valor > mayorPositivo Entonces
 				mayorPositivo <- valor;
+				hayPositivos <- Verdadero;
 			FinSi
 		SiNo
-			// Se cuenta el negativo; el primero, o uno menor que el menor, pasa a ser el menor
-			cantNegativos <- cantNegativos + 1;
-			Si cantNegativos = 1 O valor < menorNegativo Entonces
+			// El primer negativo, o uno menor que el menor, pasa a ser el menor
+			Si NO hayNegativos O valor < menorNegativo Entonces
 				menorNegativo <- valor;
+				hayNegativos <- Verdadero;
 			FinSi
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
-	Si cantNegativos = 0 Entonces
-		Escribir "El Menor de los Negativos: ", "No ingresó N° negativo";
-	SiNo
+	// Resultados, en el orden en que los muestra la ventana
+	// (una clase sin números muestra un aviso)
+	Si hayNegativos Entonces
 		Escribir "El Menor de los Negativos: ", menorNegativo;
-	FinSi
-	Si cantPositivos = 0 Entonces
-		Escribir "El Mayor de los Positivos: ", "No ingresó N° positivo";
 	SiNo
+		Escribir "El Menor de los Negativos: ", "No ingresó N° negativo";
+	FinSi
+	Si hayPositivos Entonces
 		Escribir "El Mayor de los Positivos: ", mayorPositivo;
+	SiNo
+		Escribir "El Mayor de los Positivos: ", "No ingresó N° positivo";
 	FinSi
 FinAlgoritmo

@@ -1,44 +1,48 @@
 Algoritmo Ejercicio12
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir cantPositivos Como Entero;
+	Definir sumaPositivos, promedioPositivos Como Real;
+	Definir cantNegativos Como Entero;
+	Definir sumaNegativos, promedioNegativos Como Real;
 	Definir suma, promedio Como Real;
 
-	// Inicio
-	contador <- 0;
+	// Cantidades y sumas en 0
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	promedioPositivos <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	promedioNegativos <- 0;
 	suma <- 0;
-	promedio <- 0;
 
 	// Ingreso de los 18 números
-	Mientras contador < 18 Hacer
+	Para i <- 1 Hasta 18 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se cuenta el número, se suma y se recalcula el promedio de todos
-		contador <- contador + 1;
+		// Se acumula en la suma de todos
 		suma <- suma + valor;
-		promedio <- suma / contador;
-		// El cero va con los positivos
+		// Se cuenta y se suma el número en su clase
+		// Atención: el 0 se cuenta con los positivos
 		Si valor >= 0 Entonces
-			// Se cuenta, se suma y se recalcula el promedio de los positivos
 			cantPositivos <- cantPositivos + 1;
 			sumaPositivos <- sumaPositivos + valor;
-			promedioPositivos <- sumaPositivos / cantPositivos;
 		SiNo
-			// Se cuenta, se suma y se recalcula el promedio de los negativos
 			cantNegativos <- cantNegativos + 1;
 			sumaNegativos <- sumaNegativos + valor;
-			promedioNegativos <- sumaNegativos / cantNegativos;
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
+	// Promedios: el de todos, y el de cada clase sólo si tiene números
+	promedio <- suma / 18;
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
+	// Resultados, en el orden en que los muestra la ventana
+	// (una clase sin números muestra un aviso)
 	Escribir "El Promedio de los N° Ingresados: ", promedio;
 	Si cantNegativos = 0 Entonces
 		Escribir "El Promedio de los N° Negativos: ", "No ingresó N° negativo";

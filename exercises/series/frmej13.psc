@@ -1,24 +1,20 @@
 Algoritmo Ejercicio13
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, mayor, ordenMayor Como Real;
-
-	// Inicio
-	contador <- 0;
-	mayor <- 0;
-	ordenMayor <- 0;
+	// Variables
+	Definir i Como Entero;
+	Definir valor, mayor Como Real;
+	Definir ordenMayor Como Entero;
 
 	// Ingreso de los 12 números
-	Mientras contador < 12 Hacer
+	Para i <- 1 Hasta 12 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// El primero, o uno mayor que el mayor, pasa a ser el mayor
-		Si contador = 1 O valor > mayor Entonces
+		// El primero, o uno mayor que el mayor, pasa a ser el mayor; i es su orden de ingreso
+		// Atención: uno igual al mayor no lo reemplaza, así que queda el orden del primero
+		Si i = 1 O valor > mayor Entonces
 			mayor <- valor;
-			ordenMayor <- contador;
+			ordenMayor <- i;
 		FinSi
-	FinMientras
+	FinPara
 
 	// Resultados
 	Escribir "El Mayor: ", mayor;

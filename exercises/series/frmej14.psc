@@ -1,24 +1,20 @@
 Algoritmo Ejercicio14
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, menor, ordenMenor Como Real;
-
-	// Inicio
-	contador <- 0;
-	menor <- 0;
-	ordenMenor <- 0;
+	// Variables
+	Definir i Como Entero;
+	Definir valor, menor Como Real;
+	Definir ordenMenor Como Entero;
 
 	// Ingreso de los 15 números
-	Mientras contador < 15 Hacer
+	Para i <- 1 Hasta 15 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		// El primero, o uno menor que el menor, pasa a ser el menor
-		Si contador = 1 O valor < menor Entonces
+		// El primero, o uno menor que el menor, pasa a ser el menor; i es su orden de ingreso
+		// Atención: uno igual al menor no lo reemplaza, así que queda el orden del primero
+		Si i = 1 O valor < menor Entonces
 			menor <- valor;
-			ordenMenor <- contador;
+			ordenMenor <- i;
 		FinSi
-	FinMientras
+	FinPara
 
 	// Resultados
 	Escribir "El Menor: ", menor;

@@ -1,39 +1,27 @@
 Algoritmo Ejercicio15
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, mayor, ordenMayor, menor, ordenMenor Como Real;
-
-	// Inicio
-	contador <- 0;
-	mayor <- 0;
-	ordenMayor <- 0;
-	menor <- 0;
-	ordenMenor <- 0;
+	// Variables
+	Definir i Como Entero;
+	Definir valor, mayor Como Real;
+	Definir ordenMayor Como Entero;
+	Definir menor Como Real;
+	Definir ordenMenor Como Entero;
 
 	// Ingreso de los 18 números
-	Mientras contador < 18 Hacer
+	Para i <- 1 Hasta 18 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
-		Si contador = 1 Entonces
-			// El primero es a la vez el menor y el mayor
-			menor <- valor;
-			ordenMenor <- contador;
+		// El primero, o uno mayor que el mayor, pasa a ser el mayor; i es su orden de ingreso
+		// Atención: uno igual al mayor no lo reemplaza, así que queda el orden del primero
+		Si i = 1 O valor > mayor Entonces
 			mayor <- valor;
-			ordenMayor <- contador;
-		SiNo
-			// Primero se compara con el menor; sólo si no lo reemplaza, con el mayor
-			Si valor < menor Entonces
-				menor <- valor;
-				ordenMenor <- contador;
-			SiNo
-				Si valor > mayor Entonces
-					mayor <- valor;
-					ordenMayor <- contador;
-				FinSi
-			FinSi
+			ordenMayor <- i;
 		FinSi
-	FinMientras
+		// Lo mismo con el menor (el primero es a la vez el mayor y el menor)
+		Si i = 1 O valor < menor Entonces
+			menor <- valor;
+			ordenMenor <- i;
+		FinSi
+	FinPara
 
 	// Resultados
 	Escribir "El Mayor: ", mayor;

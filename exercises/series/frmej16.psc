@@ -1,58 +1,61 @@
 Algoritmo Ejercicio16
-	// Variables del ejercicio
-	Definir contador Como Entero;
-	Definir valor, cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
+	Definir cantPositivos Como Entero;
+	Definir sumaPositivos, promedioPositivos Como Real;
+	Definir cantNegativos Como Entero;
+	Definir sumaNegativos, promedioNegativos Como Real;
 	Definir suma, promedio Como Real;
 
-	// Inicio
-	contador <- 0;
+	// Cantidades y sumas en 0
 	cantPositivos <- 0;
 	sumaPositivos <- 0;
-	promedioPositivos <- 0;
 	cantNegativos <- 0;
 	sumaNegativos <- 0;
-	promedioNegativos <- 0;
 	suma <- 0;
-	promedio <- 0;
 
 	// Ingreso de los 18 números
-	Mientras contador < 18 Hacer
+	Para i <- 1 Hasta 18 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se cuenta el número, se suma y se recalcula el promedio de todos
-		contador <- contador + 1;
+		// Se acumula en la suma de todos
 		suma <- suma + valor;
-		promedio <- suma / contador;
-		// El cero va con los positivos
+		// Se cuenta y se suma el número en su clase
+		// Atención: el 0 se cuenta con los positivos
 		Si valor >= 0 Entonces
-			// Se cuenta, se suma y se recalcula el promedio de los positivos
 			cantPositivos <- cantPositivos + 1;
 			sumaPositivos <- sumaPositivos + valor;
-			promedioPositivos <- sumaPositivos / cantPositivos;
 		SiNo
-			// Se cuenta, se suma y se recalcula el promedio de los negativos
 			cantNegativos <- cantNegativos + 1;
 			sumaNegativos <- sumaNegativos + valor;
-			promedioNegativos <- sumaNegativos / cantNegativos;
 		FinSi
-	FinMientras
+	FinPara
 
-	// Resultados
-	Escribir "La Suma / El Promedio de los N° Ingresados: ", suma;
-	Escribir "La Suma / El Promedio de los N° Ingresados: ", promedio;
+	// Promedios: el de todos, y el de cada clase sólo si tiene números
+	promedio <- suma / 18;
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
+	// Resultados (una clase sin números muestra un aviso)
+	Escribir "La Suma de los N° Ingresados: ", suma;
+	Escribir "El Promedio de los N° Ingresados: ", promedio;
 	Si cantPositivos = 0 Entonces
-		Escribir "La Suma / El Promedio de los N° Positivos: ", "No ingresó N° positivo";
-		Escribir "La Suma / El Promedio de los N° Positivos: ", "No ingresó N° positivo";
+		Escribir "La Suma de los N° Positivos: ", "No ingresó N° positivo";
+		Escribir "El Promedio de los N° Positivos: ", "No ingresó N° positivo";
 	SiNo
-		Escribir "La Suma / El Promedio de los N° Positivos: ", sumaPositivos;
-		Escribir "La Suma / El Promedio de los N° Positivos: ", promedioPositivos;
+		Escribir "La Suma de los N° Positivos: ", sumaPositivos;
+		Escribir "El Promedio de los N° Positivos: ", promedioPositivos;
 	FinSi
 	Si cantNegativos = 0 Entonces
-		Escribir "La Suma / El Promedio de los N° Negativos: ", "No ingresó N° negativo";
-		Escribir "La Suma / El Promedio de los N° Negativos: ", "No ingresó N° negativo";
+		Escribir "La Suma de los N° Negativos: ", "No ingresó N° negativo";
+		Escribir "El Promedio de los N° Negativos: ", "No ingresó N° negativo";
 	SiNo
-		Escribir "La Suma / El Promedio de los N° Negativos: ", sumaNegativos;
-		Escribir "La Suma / El Promedio de los N° Negativos: ", promedioNegativos;
+		Escribir "La Suma de los N° Negativos: ", sumaNegativos;
+		Escribir "El Promedio de los N° Negativos: ", promedioNegativos;
 	FinSi
 FinAlgoritmo

@@ -1,52 +1,46 @@
 Algoritmo Ejercicio17
-	// Variables del ejercicio
+	// Variables
+	Definir i Como Entero;
+	Definir valor Como Real;
 	Definir contador Como Entero;
-	Definir valor, mayor, ordenMayor, menor, ordenMenor Como Real;
-	Definir suma, promedio Como Real;
+	Definir suma, promedio, mayor Como Real;
+	Definir ordenMayor Como Entero;
+	Definir menor Como Real;
+	Definir ordenMenor Como Entero;
 
-	// Inicio
+	// Contador y suma en 0
 	contador <- 0;
-	mayor <- 0;
-	ordenMayor <- 0;
-	menor <- 0;
-	ordenMenor <- 0;
 	suma <- 0;
-	promedio <- 0;
 
 	// Ingreso de los 19 números
-	Mientras contador < 19 Hacer
+	Para i <- 1 Hasta 19 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se cuenta el número, se suma y se recalcula el promedio
+		// Se cuenta el número y se suma
 		contador <- contador + 1;
 		suma <- suma + valor;
-		promedio <- suma / contador;
-		Si contador = 1 Entonces
-			// El primero es a la vez el mayor y el menor
+		// El primero, o uno mayor que el mayor, pasa a ser el mayor; i es su orden de ingreso
+		// Atención: uno igual al mayor no lo reemplaza, así que queda el orden del primero
+		Si i = 1 O valor > mayor Entonces
 			mayor <- valor;
-			ordenMayor <- contador;
-			menor <- valor;
-			ordenMenor <- contador;
-		SiNo
-			// Primero se compara con el mayor; sólo si no lo reemplaza, con el menor
-			Si valor > mayor Entonces
-				mayor <- valor;
-				ordenMayor <- contador;
-			SiNo
-				Si valor < menor Entonces
-					menor <- valor;
-					ordenMenor <- contador;
-				FinSi
-			FinSi
+			ordenMayor <- i;
 		FinSi
-	FinMientras
+		// Lo mismo con el menor (el primero es a la vez el mayor y el menor)
+		Si i = 1 O valor < menor Entonces
+			menor <- valor;
+			ordenMenor <- i;
+		FinSi
+	FinPara
+
+	// Promedio de los números contados
+	promedio <- suma / contador;
 
 	// Resultados
-	Escribir "La Cantidad / La Suma: ", contador;
-	Escribir "La Cantidad / La Suma: ", suma;
+	Escribir "La Cantidad: ", contador;
+	Escribir "La Suma: ", suma;
 	Escribir "El Promedio de los N° Ingresados: ", promedio;
-	Escribir "El Mayor / El Orden del Mayor: ", mayor;
-	Escribir "El Mayor / El Orden del Mayor: ", ordenMayor;
-	Escribir "El Menor / El Orden del Menor: ", menor;
-	Escribir "El Menor / El Orden del Menor: ", ordenMenor;
+	Escribir "El Mayor: ", mayor;
+	Escribir "El Orden del Mayor: ", ordenMayor;
+	Escribir "El Menor: ", menor;
+	Escribir "El Orden del Menor: ", ordenMenor;
 FinAlgoritmo

@@ -1,29 +1,28 @@
 Algoritmo Ejercicio51
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
 	Definir suma, promedio Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	Definir k Como Entero;
 	Dimension v[15];
-	
-	// Inicio
-	contador <- 0;
-	suma <- 0;
-	promedio <- 0;
-	
-	// Ingreso de los 15 números
-	Mientras contador < 15 Hacer
+
+	// Ingreso de los 15 números, cada uno guardado en el vector
+	Para contador <- 1 Hasta 15 Con Paso 1 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se guarda en el vector, en el lugar de su orden de ingreso
-		contador <- contador + 1;
 		v[contador] <- valor;
-		// Se suma y se recalcula el promedio (la suma dividida por 15)
-		suma <- suma + v[contador];
-		promedio <- suma / 15;
-	FinMientras
-	
+	FinPara
+
+	// Suma de los elementos del vector
+	suma <- 0;
+	Para k <- 1 Hasta 15 Con Paso 1 Hacer
+		suma <- suma + v[k];
+	FinPara
+
+	// Promedio de los 15 números
+	promedio <- suma / 15;
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 15 Con Paso 1 Hacer

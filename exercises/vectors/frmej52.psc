@@ -1,38 +1,43 @@
 Algoritmo Ejercicio52
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir cantNegativos, sumaNegativos, promedioNegativos Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	Definir cantNegativos Como Entero;
+	Definir sumaNegativos, promedioNegativos Como Real;
+	Definir k Como Entero;
 	Dimension v[18];
-	
-	// Inicio
+
+	// Ingreso de los 18 números enteros, cada uno guardado en el vector
 	contador <- 0;
-	cantNegativos <- 0;
-	sumaNegativos <- 0;
-	promedioNegativos <- 0;
-	
-	// Ingreso de los 18 números enteros
 	Mientras contador < 18 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Se rechaza el número con decimales
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
-			// Se guarda en el vector, en el lugar de su orden de ingreso
 			contador <- contador + 1;
 			v[contador] <- valor;
-			// Los negativos (el 0 se cuenta como negativo): cantidad, suma y promedio
-			Si v[contador] <= 0 Entonces
-				cantNegativos <- cantNegativos + 1;
-				sumaNegativos <- sumaNegativos + v[contador];
-				promedioNegativos <- sumaNegativos / cantNegativos;
-			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Cantidad y suma de los negativos del vector
+	// Atención: el 0 se cuenta con los negativos
+	cantNegativos <- 0;
+	sumaNegativos <- 0;
+	Para k <- 1 Hasta 18 Con Paso 1 Hacer
+		Si v[k] <= 0 Entonces
+			cantNegativos <- cantNegativos + 1;
+			sumaNegativos <- sumaNegativos + v[k];
+		FinSi
+	FinPara
+
+	// Promedio de los negativos, sólo si hay alguno
+	Si cantNegativos > 0 Entonces
+		promedioNegativos <- sumaNegativos / cantNegativos;
+	FinSi
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 18 Con Paso 1 Hacer

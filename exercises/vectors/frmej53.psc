@@ -1,44 +1,42 @@
 Algoritmo Ejercicio53
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir copia, cantPares, sumaPares, promedioPares Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	Definir cantPares Como Entero;
+	Definir sumaPares, promedioPares Como Real;
+	Definir k Como Entero;
 	Dimension v[18];
-	
-	// Inicio
+
+	// Ingreso de los 18 números enteros, cada uno guardado en el vector
 	contador <- 0;
-	copia <- 0;
-	cantPares <- 0;
-	sumaPares <- 0;
-	promedioPares <- 0;
-	
-	// Ingreso de los 18 números enteros
 	Mientras contador < 18 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Se rechaza el número con decimales
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
-			// Se guarda en el vector, en el lugar de su orden de ingreso
 			contador <- contador + 1;
 			v[contador] <- valor;
-			// Paridad por restas sucesivas, sobre el valor sin signo
-			copia <- abs(v[contador]);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Los pares: cantidad, suma y promedio
-			Si copia = 0 Entonces
-				cantPares <- cantPares + 1;
-				sumaPares <- sumaPares + v[contador];
-				promedioPares <- sumaPares / cantPares;
-			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Cantidad y suma de los pares del vector (el 0 y los negativos como -4 también)
+	cantPares <- 0;
+	sumaPares <- 0;
+	Para k <- 1 Hasta 18 Con Paso 1 Hacer
+		Si v[k] MOD 2 = 0 Entonces
+			cantPares <- cantPares + 1;
+			sumaPares <- sumaPares + v[k];
+		FinSi
+	FinPara
+
+	// Promedio de los pares, sólo si hay alguno
+	Si cantPares > 0 Entonces
+		promedioPares <- sumaPares / cantPares;
+	FinSi
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 18 Con Paso 1 Hacer

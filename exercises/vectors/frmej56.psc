@@ -1,54 +1,55 @@
 Algoritmo Ejercicio56
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir copia, cantImpares, sumaImpares, promedioImpares Como Real;
-	Definir cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	Definir cantImpares Como Entero;
+	Definir sumaImpares, promedioImpares Como Real;
+	Definir cantPositivos Como Entero;
+	Definir sumaPositivos, promedioPositivos Como Real;
+	Definir k Como Entero;
 	Dimension v[15];
-	
-	// Inicio
+
+	// Ingreso de los 15 números enteros, cada uno guardado en el vector
 	contador <- 0;
-	copia <- 0;
-	cantImpares <- 0;
-	sumaImpares <- 0;
-	promedioImpares <- 0;
-	cantPositivos <- 0;
-	sumaPositivos <- 0;
-	promedioPositivos <- 0;
-	
-	// Ingreso de los 15 números enteros
 	Mientras contador < 15 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Se rechaza el número con decimales
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
-			// Se guarda en el vector, en el lugar de su orden de ingreso
 			contador <- contador + 1;
 			v[contador] <- valor;
-			// Paridad por restas sucesivas, sobre el valor sin signo
-			copia <- abs(v[contador]);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Los impares: cantidad, suma y promedio
-			Si copia = 1 Entonces
-				cantImpares <- cantImpares + 1;
-				sumaImpares <- sumaImpares + v[contador];
-				promedioImpares <- sumaImpares / cantImpares;
-			FinSi
-			// Los positivos (el 0 se cuenta como positivo): cantidad, suma y promedio
-			Si v[contador] >= 0 Entonces
-				cantPositivos <- cantPositivos + 1;
-				sumaPositivos <- sumaPositivos + v[contador];
-				promedioPositivos <- sumaPositivos / cantPositivos;
-			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Cantidad y suma de los impares y de los positivos del vector
+	cantImpares <- 0;
+	sumaImpares <- 0;
+	cantPositivos <- 0;
+	sumaPositivos <- 0;
+	Para k <- 1 Hasta 15 Con Paso 1 Hacer
+		// Impar: el resto no es 0 (en un negativo impar, como -3, el resto es -1)
+		Si v[k] MOD 2 <> 0 Entonces
+			cantImpares <- cantImpares + 1;
+			sumaImpares <- sumaImpares + v[k];
+		FinSi
+		// Atención: el 0 se cuenta con los positivos
+		Si v[k] >= 0 Entonces
+			cantPositivos <- cantPositivos + 1;
+			sumaPositivos <- sumaPositivos + v[k];
+		FinSi
+	FinPara
+
+	// Promedios, sólo de las clases que tienen algún número
+	Si cantImpares > 0 Entonces
+		promedioImpares <- sumaImpares / cantImpares;
+	FinSi
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 15 Con Paso 1 Hacer

@@ -1,54 +1,55 @@
 Algoritmo Ejercicio57
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir copia, cantPares, sumaPares, promedioPares Como Real;
-	Definir cantPositivos, sumaPositivos, promedioPositivos Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	Definir cantPares Como Entero;
+	Definir sumaPares, promedioPares Como Real;
+	Definir cantPositivos Como Entero;
+	Definir sumaPositivos, promedioPositivos Como Real;
+	Definir k Como Entero;
 	Dimension v[16];
-	
-	// Inicio
+
+	// Ingreso de los 16 números enteros, cada uno guardado en el vector
 	contador <- 0;
-	copia <- 0;
-	cantPares <- 0;
-	sumaPares <- 0;
-	promedioPares <- 0;
-	cantPositivos <- 0;
-	sumaPositivos <- 0;
-	promedioPositivos <- 0;
-	
-	// Ingreso de los 16 números enteros
 	Mientras contador < 16 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Se rechaza el número con decimales
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
-			// Se guarda en el vector, en el lugar de su orden de ingreso
 			contador <- contador + 1;
 			v[contador] <- valor;
-			// Paridad por restas sucesivas, sobre el valor sin signo
-			copia <- abs(v[contador]);
-			Mientras copia >= 2 Hacer
-				copia <- copia - 2;
-			FinMientras
-			// Los pares (el 0 es par): cantidad, suma y promedio
-			Si copia = 0 Entonces
-				cantPares <- cantPares + 1;
-				sumaPares <- sumaPares + v[contador];
-				promedioPares <- sumaPares / cantPares;
-			FinSi
-			// Los positivos (el 0 se cuenta como positivo): cantidad, suma y promedio
-			Si v[contador] >= 0 Entonces
-				cantPositivos <- cantPositivos + 1;
-				sumaPositivos <- sumaPositivos + v[contador];
-				promedioPositivos <- sumaPositivos / cantPositivos;
-			FinSi
 		FinSi
 	FinMientras
-	
+
+	// Cantidad y suma de los pares y de los positivos del vector
+	// Atención: el 0 se cuenta con los pares y también con los positivos
+	cantPares <- 0;
+	sumaPares <- 0;
+	cantPositivos <- 0;
+	sumaPositivos <- 0;
+	Para k <- 1 Hasta 16 Con Paso 1 Hacer
+		// Par: el resto es 0 (también en un negativo par, como -4)
+		Si v[k] MOD 2 = 0 Entonces
+			cantPares <- cantPares + 1;
+			sumaPares <- sumaPares + v[k];
+		FinSi
+		Si v[k] >= 0 Entonces
+			cantPositivos <- cantPositivos + 1;
+			sumaPositivos <- sumaPositivos + v[k];
+		FinSi
+	FinPara
+
+	// Promedios, sólo de las clases que tienen algún número
+	Si cantPares > 0 Entonces
+		promedioPares <- sumaPares / cantPares;
+	FinSi
+	Si cantPositivos > 0 Entonces
+		promedioPositivos <- sumaPositivos / cantPositivos;
+	FinSi
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 16 Con Paso 1 Hacer

@@ -1,17 +1,34 @@
 Algoritmo Ejercicio58
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
 	Definir suma, resto Como Real;
-	Definir billetes100, billetes50, billetes20, billetes10, billetes5, billetes2, monedas1 Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Atención: las cantidades de billetes y monedas son Real, como los demás números
+	// del ejercicio; pasado 16777216, un Real ya no crece de a 1 y la cantidad queda allí
+	Definir billetes100, billetes50, billetes20, billetes10 Como Real;
+	Definir billetes5, billetes2, monedas1 Como Real;
+	Definir k Como Entero;
 	Dimension v[18];
-	
-	// Inicio
+
+	// Ingreso de los 18 importes enteros y positivos, cada uno guardado en el vector
+	// Atención: el importe 0 se acepta, aunque el enunciado pide positivos
 	contador <- 0;
+	Mientras contador < 18 Hacer
+		Escribir "Ingrese";
+		Leer valor;
+		// Se rechaza el importe negativo o con decimales
+		Si valor < 0 O valor <> trunc(valor) Entonces
+			Escribir "El valor ", valor, " no es lo pedido";
+		SiNo
+			contador <- contador + 1;
+			v[contador] <- valor;
+		FinSi
+	FinMientras
+
+	// Suma y corte de cada importe del vector; las cantidades de billetes
+	// y monedas se acumulan para todos los importes
 	suma <- 0;
-	resto <- 0;
 	billetes100 <- 0;
 	billetes50 <- 0;
 	billetes20 <- 0;
@@ -19,24 +36,9 @@ Algoritmo Ejercicio58
 	billetes5 <- 0;
 	billetes2 <- 0;
 	monedas1 <- 0;
-	
-	// Ingreso de los 18 importes
-	Mientras contador < 18 Hacer
-		Escribir "Ingrese";
-		Leer valor;
-		// Se descarta lo negativo y lo que no es entero
-		Si valor < 0 O valor <> trunc(valor) Entonces
-			Escribir "El valor ", valor, " no es lo pedido";
-		SiNo
-			// Se guarda en el vector y se suma
-			contador <- contador + 1;
-			v[contador] <- valor;
-			suma <- suma + v[contador];
-		FinSi
-	FinMientras
-	
-	// Corte de cada importe, del billete mayor a la moneda
 	Para k <- 1 Hasta 18 Con Paso 1 Hacer
+		suma <- suma + v[k];
+		// Corte: del billete mayor a la moneda, mientras alcance el resto
 		resto <- v[k];
 		Mientras resto >= 100 Hacer
 			resto <- resto - 100;
@@ -67,7 +69,7 @@ Algoritmo Ejercicio58
 			monedas1 <- monedas1 + 1;
 		FinMientras
 	FinPara
-	
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 18 Con Paso 1 Hacer

@@ -1,43 +1,40 @@
 Algoritmo Ejercicio59
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir j, menor, posicionMenor Como Real;
+	Definir i, j, posicionMenor Como Entero;
+	Definir menor Como Real;
+	Definir k Como Entero;
 	Dimension v[20];
-	
-	// Inicio
-	contador <- 0;
-	j <- 0;
-	menor <- 0;
-	posicionMenor <- 0;
-	
-	// Ingreso de los 20 números
-	Mientras contador < 20 Hacer
+
+	// Ingreso de los 20 números, cada uno guardado en el vector
+	Para contador <- 1 Hasta 20 Con Paso 1 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se guarda en el vector, en el lugar de su orden de ingreso
-		contador <- contador + 1;
 		v[contador] <- valor;
-	FinMientras
-	
-	// Orden ascendente por selección: cada pasada lleva el menor al lugar del contador
-	Para contador <- 1 Hasta 19 Con Paso 1 Hacer
-		Para j <- contador Hasta 20 Con Paso 1 Hacer
-			// El primero de la pasada, o uno menor que el menor, pasa a ser el menor
-			Si j = contador O v[j] < menor Entonces
+	FinPara
+
+	// Orden ascendente por selección: en cada pasada se busca el menor
+	// de v[i] a v[20] y se lo intercambia con v[i]
+	Para i <- 1 Hasta 19 Con Paso 1 Hacer
+		menor <- v[i];
+		posicionMenor <- i;
+		Para j <- i + 1 Hasta 20 Con Paso 1 Hacer
+			Si v[j] < menor Entonces
 				menor <- v[j];
 				posicionMenor <- j;
 			FinSi
 		FinPara
-		// Intercambio
-		v[posicionMenor] <- v[contador];
-		v[contador] <- menor;
+		// Intercambio de v[i] con el menor encontrado
+		v[posicionMenor] <- v[i];
+		v[i] <- menor;
 	FinPara
-	
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
-	Para j <- 1 Hasta 20 Con Paso 1 Hacer
-		Escribir Sin Saltar " ", v[j];
+	Para k <- 1 Hasta 20 Con Paso 1 Hacer
+		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
 FinAlgoritmo

@@ -1,43 +1,40 @@
 Algoritmo Ejercicio60
-	// Variables del ejercicio
-	Definir valor, contador Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
 	Definir v Como Real;
-	Definir j, mayor, posicionMayor Como Real;
+	Definir i, j, posicionMayor Como Entero;
+	Definir mayor Como Real;
+	Definir k Como Entero;
 	Dimension v[13];
-	
-	// Inicio
-	contador <- 0;
-	j <- 0;
-	mayor <- 0;
-	posicionMayor <- 0;
-	
-	// Ingreso de los 13 números
-	Mientras contador < 13 Hacer
+
+	// Ingreso de los 13 números, cada uno guardado en el vector
+	Para contador <- 1 Hasta 13 Con Paso 1 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se guarda en el vector, en el lugar de su orden de ingreso
-		contador <- contador + 1;
 		v[contador] <- valor;
-	FinMientras
-	
-	// Orden descendente por selección: cada pasada lleva el mayor al lugar del contador
-	Para contador <- 1 Hasta 12 Con Paso 1 Hacer
-		Para j <- contador Hasta 13 Con Paso 1 Hacer
-			// El primero de la pasada, o uno mayor que el mayor, pasa a ser el mayor
-			Si j = contador O v[j] > mayor Entonces
+	FinPara
+
+	// Orden descendente por selección: en cada pasada se busca el mayor
+	// de v[i] a v[13] y se lo intercambia con v[i]
+	Para i <- 1 Hasta 12 Con Paso 1 Hacer
+		mayor <- v[i];
+		posicionMayor <- i;
+		Para j <- i + 1 Hasta 13 Con Paso 1 Hacer
+			Si v[j] > mayor Entonces
 				mayor <- v[j];
 				posicionMayor <- j;
 			FinSi
 		FinPara
-		// Intercambio
-		v[posicionMayor] <- v[contador];
-		v[contador] <- mayor;
+		// Intercambio de v[i] con el mayor encontrado
+		v[posicionMayor] <- v[i];
+		v[i] <- mayor;
 	FinPara
-	
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
-	Para j <- 1 Hasta 13 Con Paso 1 Hacer
-		Escribir Sin Saltar " ", v[j];
+	Para k <- 1 Hasta 13 Con Paso 1 Hacer
+		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
 FinAlgoritmo

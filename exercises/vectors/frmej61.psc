@@ -1,38 +1,36 @@
 Algoritmo Ejercicio61
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir bandera, j, aux Como Real;
-	// Índice para mostrar el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir hayIntercambio Como Logico;
+	Definir i Como Entero;
+	Definir aux Como Real;
+	Definir k Como Entero;
 	Dimension v[23];
-	
-	// Inicio
-	contador <- 0;
-	bandera <- 1;
-	
+
 	// Ingreso de los 23 números, cada uno guardado en el vector
-	Mientras contador < 23 Hacer
+	Para contador <- 1 Hasta 23 Con Paso 1 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
 		v[contador] <- valor;
-	FinMientras
-	
-	// Ordenamiento ascendente por el método del burbujeo:
-	// se recorren los pares vecinos hasta una pasada sin intercambios
-	Mientras bandera = 1 Hacer
-		bandera <- 0;
-		Para contador <- 1 Hasta 22 Con Paso 1 Hacer
-			j <- contador + 1;
-			Si v[j] < v[contador] Entonces
-				aux <- v[contador];
-				v[contador] <- v[j];
-				v[j] <- aux;
-				bandera <- 1;
+	FinPara
+
+	// Orden ascendente por el método del burbujeo: cada pasada compara
+	// los 22 pares vecinos y se repite hasta una pasada sin intercambios
+	hayIntercambio <- Verdadero;
+	Mientras hayIntercambio Hacer
+		hayIntercambio <- Falso;
+		Para i <- 1 Hasta 22 Con Paso 1 Hacer
+			Si v[i + 1] < v[i] Entonces
+				aux <- v[i];
+				v[i] <- v[i + 1];
+				v[i + 1] <- aux;
+				hayIntercambio <- Verdadero;
 			FinSi
 		FinPara
 	FinMientras
-	
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 23 Con Paso 1 Hacer

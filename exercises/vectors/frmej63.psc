@@ -1,28 +1,23 @@
 Algoritmo Ejercicio63
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir j, copia Como Real;
-	Definir cantPares, mayorPar Como Real;
-	Definir cantPositivos, menorPositivo Como Real;
-	Definir menor, posicionMenor Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir i, j, posicionMenor Como Entero;
+	Definir menor Como Real;
+	Definir hayPar Como Logico;
+	Definir mayorPar Como Real;
+	Definir hayPositivo Como Logico;
+	Definir menorPositivo Como Real;
+	Definir k Como Entero;
 	Dimension v[24];
-	
-	// Inicio
-	contador <- 0;
-	cantPares <- 0;
-	mayorPar <- 0;
-	cantPositivos <- 0;
-	menorPositivo <- 0;
-	menor <- 0;
-	posicionMenor <- 0;
-	
+
 	// Ingreso de los 24 números enteros, cada uno guardado en el vector
+	contador <- 0;
 	Mientras contador < 24 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Solo se aceptan enteros (negativos y 0 también)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
@@ -30,59 +25,62 @@ Algoritmo Ejercicio63
 			v[contador] <- valor;
 		FinSi
 	FinMientras
-	
-	// Ordenamiento ascendente por selección: en cada pasada
-	// el menor de los que quedan pasa a la posición contador
-	Para contador <- 1 Hasta 23 Con Paso 1 Hacer
-		Para j <- contador Hasta 24 Con Paso 1 Hacer
-			Si j = contador O v[j] < menor Entonces
+
+	// Orden ascendente por selección: en cada pasada se busca el menor
+	// de v[i] a v[24] y se lo intercambia con v[i]
+	Para i <- 1 Hasta 23 Con Paso 1 Hacer
+		menor <- v[i];
+		posicionMenor <- i;
+		Para j <- i + 1 Hasta 24 Con Paso 1 Hacer
+			Si v[j] < menor Entonces
 				menor <- v[j];
 				posicionMenor <- j;
 			FinSi
 		FinPara
-		v[posicionMenor] <- v[contador];
-		v[contador] <- menor;
+		// Intercambio de v[i] con el menor encontrado
+		v[posicionMenor] <- v[i];
+		v[i] <- menor;
 	FinPara
-	
-	// Mayor de los pares del vector ordenado
-	Para k <- 1 Hasta 24 Con Paso 1 Hacer
-		// Paridad por restas sucesivas
-		copia <- abs(v[k]);
-		Mientras copia >= 2 Hacer
-			copia <- copia - 2;
-		FinMientras
-		Si copia = 0 Entonces
-			cantPares <- cantPares + 1;
-			Si cantPares = 1 O v[k] > mayorPar Entonces
-				mayorPar <- v[k];
-			FinSi
+
+	// Mayor de los pares: el vector va de menor a mayor, así que se
+	// recorre desde el final y el primer par que aparece es el mayor
+	hayPar <- Falso;
+	k <- 24;
+	Mientras k >= 1 Y NO hayPar Hacer
+		Si v[k] MOD 2 = 0 Entonces
+			hayPar <- Verdadero;
+			mayorPar <- v[k];
 		FinSi
-	FinPara
-	
-	// Menor de los positivos (el 0 cuenta como positivo)
-	Para k <- 1 Hasta 24 Con Paso 1 Hacer
+		k <- k - 1;
+	FinMientras
+
+	// Menor de los positivos: se recorre desde el principio y el primero
+	// que no es negativo es el menor
+	// Atención: el 0 se cuenta con los positivos
+	hayPositivo <- Falso;
+	k <- 1;
+	Mientras k <= 24 Y NO hayPositivo Hacer
 		Si v[k] >= 0 Entonces
-			cantPositivos <- cantPositivos + 1;
-			Si cantPositivos = 1 O v[k] < menorPositivo Entonces
-				menorPositivo <- v[k];
-			FinSi
+			hayPositivo <- Verdadero;
+			menorPositivo <- v[k];
 		FinSi
-	FinPara
-	
+		k <- k + 1;
+	FinMientras
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 24 Con Paso 1 Hacer
 		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
-	Si cantPares = 0 Entonces
-		Escribir "Mayor Par: ", "No ingresó N° par";
-	SiNo
+	Si hayPar Entonces
 		Escribir "Mayor Par: ", mayorPar;
-	FinSi
-	Si cantPositivos = 0 Entonces
-		Escribir "Menor Positivo: ", "No ingresó N° positivo";
 	SiNo
+		Escribir "Mayor Par: ", "No ingresó N° par";
+	FinSi
+	Si hayPositivo Entonces
 		Escribir "Menor Positivo: ", menorPositivo;
+	SiNo
+		Escribir "Menor Positivo: ", "No ingresó N° positivo";
 	FinSi
 FinAlgoritmo

@@ -1,28 +1,23 @@
 Algoritmo Ejercicio64
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir j, copia Como Real;
-	Definir cantPares, mayorPar Como Real;
-	Definir cantPositivos, menorPositivo Como Real;
-	Definir mayor, posicionMayor Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir i, j, posicionMayor Como Entero;
+	Definir mayor Como Real;
+	Definir hayPar Como Logico;
+	Definir mayorPar Como Real;
+	Definir hayPositivo Como Logico;
+	Definir menorPositivo Como Real;
+	Definir k Como Entero;
 	Dimension v[24];
-	
-	// Inicio
-	contador <- 0;
-	cantPares <- 0;
-	mayorPar <- 0;
-	cantPositivos <- 0;
-	menorPositivo <- 0;
-	mayor <- 0;
-	posicionMayor <- 0;
-	
+
 	// Ingreso de los 24 números enteros, cada uno guardado en el vector
+	contador <- 0;
 	Mientras contador < 24 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Solo se aceptan enteros (negativos y 0 también)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
@@ -30,59 +25,62 @@ Algoritmo Ejercicio64
 			v[contador] <- valor;
 		FinSi
 	FinMientras
-	
-	// Ordenamiento descendente por selección: en cada pasada
-	// el mayor de los que quedan pasa a la posición contador
-	Para contador <- 1 Hasta 23 Con Paso 1 Hacer
-		Para j <- contador Hasta 24 Con Paso 1 Hacer
-			Si j = contador O v[j] > mayor Entonces
+
+	// Orden descendente por selección: en cada pasada se busca el mayor
+	// de v[i] a v[24] y se lo intercambia con v[i]
+	Para i <- 1 Hasta 23 Con Paso 1 Hacer
+		mayor <- v[i];
+		posicionMayor <- i;
+		Para j <- i + 1 Hasta 24 Con Paso 1 Hacer
+			Si v[j] > mayor Entonces
 				mayor <- v[j];
 				posicionMayor <- j;
 			FinSi
 		FinPara
-		v[posicionMayor] <- v[contador];
-		v[contador] <- mayor;
+		// Intercambio de v[i] con el mayor encontrado
+		v[posicionMayor] <- v[i];
+		v[i] <- mayor;
 	FinPara
-	
-	// Mayor de los pares del vector ordenado
-	Para k <- 1 Hasta 24 Con Paso 1 Hacer
-		// Paridad por restas sucesivas
-		copia <- abs(v[k]);
-		Mientras copia >= 2 Hacer
-			copia <- copia - 2;
-		FinMientras
-		Si copia = 0 Entonces
-			cantPares <- cantPares + 1;
-			Si cantPares = 1 O v[k] > mayorPar Entonces
-				mayorPar <- v[k];
-			FinSi
+
+	// Mayor de los pares: el vector va de mayor a menor, así que se
+	// recorre desde el principio y el primer par que aparece es el mayor
+	hayPar <- Falso;
+	k <- 1;
+	Mientras k <= 24 Y NO hayPar Hacer
+		Si v[k] MOD 2 = 0 Entonces
+			hayPar <- Verdadero;
+			mayorPar <- v[k];
 		FinSi
-	FinPara
-	
-	// Menor de los positivos (el 0 cuenta como positivo)
-	Para k <- 1 Hasta 24 Con Paso 1 Hacer
+		k <- k + 1;
+	FinMientras
+
+	// Menor de los positivos: se recorre desde el final y el primero
+	// que no es negativo es el menor
+	// Atención: el 0 se cuenta con los positivos
+	hayPositivo <- Falso;
+	k <- 24;
+	Mientras k >= 1 Y NO hayPositivo Hacer
 		Si v[k] >= 0 Entonces
-			cantPositivos <- cantPositivos + 1;
-			Si cantPositivos = 1 O v[k] < menorPositivo Entonces
-				menorPositivo <- v[k];
-			FinSi
+			hayPositivo <- Verdadero;
+			menorPositivo <- v[k];
 		FinSi
-	FinPara
-	
+		k <- k - 1;
+	FinMientras
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 24 Con Paso 1 Hacer
 		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
-	Si cantPares = 0 Entonces
-		Escribir "Mayor Par: ", "No ingresó N° par";
-	SiNo
+	Si hayPar Entonces
 		Escribir "Mayor Par: ", mayorPar;
-	FinSi
-	Si cantPositivos = 0 Entonces
-		Escribir "Menor Positivo: ", "No ingresó N° positivo";
 	SiNo
+		Escribir "Mayor Par: ", "No ingresó N° par";
+	FinSi
+	Si hayPositivo Entonces
 		Escribir "Menor Positivo: ", menorPositivo;
+	SiNo
+		Escribir "Menor Positivo: ", "No ingresó N° positivo";
 	FinSi
 FinAlgoritmo

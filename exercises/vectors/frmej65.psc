@@ -1,26 +1,24 @@
 Algoritmo Ejercicio65
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir bandera, j, aux Como Real;
-	Definir cantImpares, menorImpar Como Real;
-	Definir cantNegativos, mayorNegativo Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir hayIntercambio Como Logico;
+	Definir i Como Entero;
+	Definir aux Como Real;
+	Definir hayImpar Como Logico;
+	Definir menorImpar Como Real;
+	Definir hayNegativo Como Logico;
+	Definir mayorNegativo Como Real;
+	Definir k Como Entero;
 	Dimension v[24];
-	
-	// Inicio
-	contador <- 0;
-	bandera <- 1;
-	cantImpares <- 0;
-	menorImpar <- 0;
-	cantNegativos <- 0;
-	mayorNegativo <- 0;
-	
+
 	// Ingreso de los 24 números enteros, cada uno guardado en el vector
+	contador <- 0;
 	Mientras contador < 24 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		// Se descarta lo que no es entero
+		// Solo se aceptan enteros (negativos y 0 también)
 		Si valor <> trunc(valor) Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
@@ -28,61 +26,61 @@ Algoritmo Ejercicio65
 			v[contador] <- valor;
 		FinSi
 	FinMientras
-	
-	// Ordenamiento descendente por el método del burbujeo:
-	// se recorren los pares vecinos hasta una pasada sin intercambios
-	Mientras bandera = 1 Hacer
-		bandera <- 0;
-		Para contador <- 1 Hasta 23 Con Paso 1 Hacer
-			j <- contador + 1;
-			Si v[j] > v[contador] Entonces
-				aux <- v[contador];
-				v[contador] <- v[j];
-				v[j] <- aux;
-				bandera <- 1;
+
+	// Orden descendente por el método del burbujeo: cada pasada compara
+	// los 23 pares vecinos y se repite hasta una pasada sin intercambios
+	hayIntercambio <- Verdadero;
+	Mientras hayIntercambio Hacer
+		hayIntercambio <- Falso;
+		Para i <- 1 Hasta 23 Con Paso 1 Hacer
+			Si v[i + 1] > v[i] Entonces
+				aux <- v[i];
+				v[i] <- v[i + 1];
+				v[i + 1] <- aux;
+				hayIntercambio <- Verdadero;
 			FinSi
 		FinPara
 	FinMientras
-	
-	// Menor de los impares del vector ordenado
-	Para k <- 1 Hasta 24 Con Paso 1 Hacer
-		// Paridad por restas sucesivas (aux sirve de copia de trabajo)
-		aux <- abs(v[k]);
-		Mientras aux >= 2 Hacer
-			aux <- aux - 2;
-		FinMientras
-		Si aux = 1 Entonces
-			cantImpares <- cantImpares + 1;
-			Si cantImpares = 1 O v[k] < menorImpar Entonces
-				menorImpar <- v[k];
-			FinSi
+
+	// Menor de los impares: el vector va de mayor a menor, así que se
+	// recorre desde el final y el primer impar que aparece es el menor
+	// (un negativo impar deja resto -1: se pregunta si el resto no es 0)
+	hayImpar <- Falso;
+	k <- 24;
+	Mientras k >= 1 Y NO hayImpar Hacer
+		Si v[k] MOD 2 <> 0 Entonces
+			hayImpar <- Verdadero;
+			menorImpar <- v[k];
 		FinSi
-	FinPara
-	
-	// Mayor de los negativos (el 0 no es negativo)
-	Para k <- 1 Hasta 24 Con Paso 1 Hacer
+		k <- k - 1;
+	FinMientras
+
+	// Mayor de los negativos: se recorre desde el principio y el primer
+	// negativo que aparece es el mayor (el 0 no es negativo)
+	hayNegativo <- Falso;
+	k <- 1;
+	Mientras k <= 24 Y NO hayNegativo Hacer
 		Si v[k] < 0 Entonces
-			cantNegativos <- cantNegativos + 1;
-			Si cantNegativos = 1 O v[k] > mayorNegativo Entonces
-				mayorNegativo <- v[k];
-			FinSi
+			hayNegativo <- Verdadero;
+			mayorNegativo <- v[k];
 		FinSi
-	FinPara
-	
+		k <- k + 1;
+	FinMientras
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 24 Con Paso 1 Hacer
 		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
-	Si cantImpares = 0 Entonces
-		Escribir "Menor Impar: ", "No ingresó N° impar";
-	SiNo
+	Si hayImpar Entonces
 		Escribir "Menor Impar: ", menorImpar;
-	FinSi
-	Si cantNegativos = 0 Entonces
-		Escribir "Mayor Negativo: ", "No ingresó N° negativo";
 	SiNo
+		Escribir "Menor Impar: ", "No ingresó N° impar";
+	FinSi
+	Si hayNegativo Entonces
 		Escribir "Mayor Negativo: ", mayorNegativo;
+	SiNo
+		Escribir "Mayor Negativo: ", "No ingresó N° negativo";
 	FinSi
 FinAlgoritmo

@@ -1,28 +1,17 @@
 Algoritmo Ejercicio66
-	// Variables del ejercicio
-	Definir valor, contador, cantSueldos Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador, cantSueldos Como Entero;
 	Definir sumaBruta, sumaNeta, resto Como Real;
+	// Atención: las cantidades de billetes y monedas son Real, como los demás números
+	// del ejercicio; pasado 16777216, un Real ya no crece de a 1 y la cantidad queda allí
 	Definir billetes100, billetes50, billetes20, billetes10 Como Real;
 	Definir billetes5, billetes2, monedas1 Como Real;
 	Definir vBruto, vNeto Como Real;
-	// Índice para recorrer los vectores
-	Definir k Como Real;
-	
-	// Inicio
-	contador <- 0;
+	Definir k Como Entero;
+
+	// Ingreso de la cantidad de sueldos: un entero mayor que 0
 	cantSueldos <- 0;
-	sumaBruta <- 0;
-	sumaNeta <- 0;
-	resto <- 0;
-	billetes100 <- 0;
-	billetes50 <- 0;
-	billetes20 <- 0;
-	billetes10 <- 0;
-	billetes5 <- 0;
-	billetes2 <- 0;
-	monedas1 <- 0;
-	
-	// Ingreso de la cantidad de sueldos: entera y mayor que 0
 	Mientras cantSueldos = 0 Hacer
 		Escribir "Ingrese";
 		Leer valor;
@@ -32,36 +21,46 @@ Algoritmo Ejercicio66
 			cantSueldos <- valor;
 		FinSi
 	FinMientras
-	
-	// Vectores del tamaño pedido: sueldos brutos y netos
+
+	// Los dos vectores, del tamaño pedido: sueldos brutos y sueldos netos
 	Dimension vBruto[cantSueldos], vNeto[cantSueldos];
-	
-	// Ingreso de los sueldos brutos, cada uno guardado en el vector
+
+	// Ingreso de los sueldos brutos, cada uno guardado en el vector de brutos
+	contador <- 0;
 	Mientras contador < cantSueldos Hacer
 		Escribir "Ingrese Importe";
 		Leer valor;
-		// Se descarta un importe que no es mayor que 0
+		// Se rechaza el importe que no es mayor que 0 (los centavos se aceptan)
 		Si valor <= 0 Entonces
 			Escribir "El valor ", valor, " no es lo pedido";
 		SiNo
 			contador <- contador + 1;
 			vBruto[contador] <- valor;
-			// Con el último importe: sueldos netos y sumas
-			Si contador = cantSueldos Entonces
-				Para k <- 1 Hasta cantSueldos Con Paso 1 Hacer
-					// Se descuenta el 17% de cargas sociales
-					vNeto[k] <- vBruto[k] * 0.83;
-					// y se redondean los centavos hacia arriba
-					vNeto[k] <- trunc(vNeto[k] + 0.99);
-					sumaBruta <- sumaBruta + vBruto[k];
-					sumaNeta <- sumaNeta + vNeto[k];
-				FinPara
-			FinSi
 		FinSi
 	FinMientras
-	
-	// Corte de cada sueldo neto, del billete mayor a la moneda
+
+	// Para cada sueldo: el neto, las sumas y el corte del neto; las cantidades
+	// de billetes y monedas se acumulan para todos los sueldos
+	sumaBruta <- 0;
+	sumaNeta <- 0;
+	billetes100 <- 0;
+	billetes50 <- 0;
+	billetes20 <- 0;
+	billetes10 <- 0;
+	billetes5 <- 0;
+	billetes2 <- 0;
+	monedas1 <- 0;
 	Para k <- 1 Hasta cantSueldos Con Paso 1 Hacer
+		// Neto: se descuenta el 17 % de cargas sociales (queda el 83 %)
+		vNeto[k] <- vBruto[k] * 0.83;
+		// Atención: el neto se lleva a pesos enteros sumándole 0.99 y quitándole
+		// la fracción. Una fracción de un centavo o más sube al peso siguiente
+		// (1001 da 830.83, que se paga 831); una de menos de un centavo se pierde
+		// (100.01 da 83.0083, que se paga 83)
+		vNeto[k] <- trunc(vNeto[k] + 0.99);
+		sumaBruta <- sumaBruta + vBruto[k];
+		sumaNeta <- sumaNeta + vNeto[k];
+		// Corte del neto: del billete mayor a la moneda, mientras alcance el resto
 		resto <- vNeto[k];
 		Mientras resto >= 100 Hacer
 			resto <- resto - 100;
@@ -92,7 +91,7 @@ Algoritmo Ejercicio66
 			monedas1 <- monedas1 + 1;
 		FinMientras
 	FinPara
-	
+
 	// Resultados
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta cantSueldos Con Paso 1 Hacer

@@ -1,67 +1,67 @@
 Algoritmo Ejercicio67
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir bandera, j, aux Como Real;
-	Definir suma, promedio, limInferior Como Real;
-	Definir cantBajo, sumaBajo Como Real;
-	Definir cantDentro, sumaDentro Como Real;
-	Definir limSuperior Como Real;
-	Definir cantSobre, sumaSobre Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir hayIntercambio Como Logico;
+	Definir i Como Entero;
+	Definir aux Como Real;
+	Definir suma, promedio, limiteInferior, limiteSuperior Como Real;
+	Definir cantBajo, cantDentro, cantSobre Como Entero;
+	Definir sumaBajo, sumaDentro, sumaSobre Como Real;
+	Definir k Como Entero;
 	Dimension v[26];
-	
-	// Inicio
-	contador <- 0;
-	bandera <- 1;
+
+	// Ingreso de los 26 números, cada uno guardado en el vector
+	Para contador <- 1 Hasta 26 Con Paso 1 Hacer
+		Escribir "Ingrese";
+		Leer valor;
+		v[contador] <- valor;
+	FinPara
+
+	// Orden descendente por el método del burbujeo: cada pasada compara
+	// los 25 pares vecinos y se repite hasta una pasada sin intercambios
+	hayIntercambio <- Verdadero;
+	Mientras hayIntercambio Hacer
+		hayIntercambio <- Falso;
+		Para i <- 1 Hasta 25 Con Paso 1 Hacer
+			Si v[i + 1] > v[i] Entonces
+				aux <- v[i];
+				v[i] <- v[i + 1];
+				v[i + 1] <- aux;
+				hayIntercambio <- Verdadero;
+			FinSi
+		FinPara
+	FinMientras
+
+	// Promedio de los números del vector (ya ordenado)
 	suma <- 0;
+	Para k <- 1 Hasta 26 Con Paso 1 Hacer
+		suma <- suma + v[k];
+	FinPara
+	promedio <- suma / 26;
+
+	// Límites: el promedio menos y más su 50%
+	limiteInferior <- promedio - promedio / 2;
+	limiteSuperior <- promedio / 2 + promedio;
+
+	// Cantidad y suma de los números bajo, dentro y sobre los límites
+	// Atención: un número igual al límite inferior queda dentro, y uno igual
+	// al límite superior queda sobre él. Con promedio negativo el límite
+	// inferior queda por encima del superior, y con promedio 0 los dos valen 0:
+	// en esos casos ningún número queda dentro.
 	cantBajo <- 0;
 	sumaBajo <- 0;
 	cantDentro <- 0;
 	sumaDentro <- 0;
 	cantSobre <- 0;
 	sumaSobre <- 0;
-	
-	// Ingreso de los 26 números, cada uno guardado en el vector
-	Mientras contador < 26 Hacer
-		Escribir "Ingrese";
-		Leer valor;
-		contador <- contador + 1;
-		v[contador] <- valor;
-	FinMientras
-	
-	// Ordenamiento descendente por el método del burbujeo:
-	// se recorren los pares vecinos hasta una pasada sin intercambios
-	Mientras bandera = 1 Hacer
-		bandera <- 0;
-		Para contador <- 1 Hasta 25 Con Paso 1 Hacer
-			j <- contador + 1;
-			Si v[j] > v[contador] Entonces
-				aux <- v[contador];
-				v[contador] <- v[j];
-				v[j] <- aux;
-				bandera <- 1;
-			FinSi
-		FinPara
-	FinMientras
-	
-	// Suma y promedio de los números del vector
 	Para k <- 1 Hasta 26 Con Paso 1 Hacer
-		suma <- suma + v[k];
-	FinPara
-	promedio <- suma / 26;
-	
-	// Límites: el promedio menos y más el 50%
-	limInferior <- promedio - promedio / 2;
-	limSuperior <- promedio / 2 + promedio;
-	
-	// Cantidad y suma bajo, dentro y sobre los límites
-	Para k <- 1 Hasta 26 Con Paso 1 Hacer
-		Si v[k] < limInferior Entonces
+		Si v[k] < limiteInferior Entonces
 			cantBajo <- cantBajo + 1;
 			sumaBajo <- sumaBajo + v[k];
 		SiNo
-			Si v[k] < limSuperior Entonces
+			Si v[k] < limiteSuperior Entonces
 				cantDentro <- cantDentro + 1;
 				sumaDentro <- sumaDentro + v[k];
 			SiNo
@@ -70,32 +70,36 @@ Algoritmo Ejercicio67
 			FinSi
 		FinSi
 	FinPara
-	
+
 	// Resultados
+	// Una clase vacía muestra el texto del programa, que dice siempre "debajo":
+	// "... del LIN": ningún número bajo el límite inferior (LIN);
+	// "... del LME": ninguno en la zona media, dentro de los límites (LME);
+	// "... del LSU": ninguno sobre el límite superior (LSU).
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 26 Con Paso 1 Hacer
 		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
 	Si cantBajo = 0 Entonces
-		Escribir "Cant. N° bajo el Limite inferior: ", "No hay N° debajo del LIN";
-		Escribir "Suma N° bajo Limite inferior: ", "No hay N° debajo del LIN";
+		Escribir "Cant. N° bajo el Límite inferior: ", "No hay N° debajo del LIN";
+		Escribir "Suma N° bajo el Límite inferior: ", "No hay N° debajo del LIN";
 	SiNo
-		Escribir "Cant. N° bajo el Limite inferior: ", cantBajo;
-		Escribir "Suma N° bajo Limite inferior: ", sumaBajo;
+		Escribir "Cant. N° bajo el Límite inferior: ", cantBajo;
+		Escribir "Suma N° bajo el Límite inferior: ", sumaBajo;
 	FinSi
 	Si cantDentro = 0 Entonces
-		Escribir "Cant. N° dentro del Limite: ", "No hay N° debajo del LME";
-		Escribir "Suma N° dentro del Limite: ", "No hay N° debajo del LME";
+		Escribir "Cant. N° dentro del Límite: ", "No hay N° debajo del LME";
+		Escribir "Suma N° dentro del Límite: ", "No hay N° debajo del LME";
 	SiNo
-		Escribir "Cant. N° dentro del Limite: ", cantDentro;
-		Escribir "Suma N° dentro del Limite: ", sumaDentro;
+		Escribir "Cant. N° dentro del Límite: ", cantDentro;
+		Escribir "Suma N° dentro del Límite: ", sumaDentro;
 	FinSi
 	Si cantSobre = 0 Entonces
-		Escribir "Cant. N° sobre el Limite superior: ", "No hay N° debajo del LSU";
-		Escribir "Suma N° sobre el Limite superior: ", "No hay N° debajo del LSU";
+		Escribir "Cant. N° sobre el Límite superior: ", "No hay N° debajo del LSU";
+		Escribir "Suma N° sobre el Límite superior: ", "No hay N° debajo del LSU";
 	SiNo
-		Escribir "Cant. N° sobre el Limite superior: ", cantSobre;
-		Escribir "Suma N° sobre el Limite superior: ", sumaSobre;
+		Escribir "Cant. N° sobre el Límite superior: ", cantSobre;
+		Escribir "Suma N° sobre el Límite superior: ", sumaSobre;
 	FinSi
 FinAlgoritmo

@@ -1,100 +1,111 @@
 Algoritmo Ejercicio68
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir j, mayor, posicionMayor Como Real;
-	Definir suma, promedio, limInferior Como Real;
-	Definir cantBajo, sumaBajo, promedioBajo Como Real;
-	Definir cantDentro, sumaDentro, promedioDentro Como Real;
-	Definir limSuperior Como Real;
-	Definir cantSobre, sumaSobre, promedioSobre Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir i, j, posicionMayor Como Entero;
+	Definir mayor Como Real;
+	Definir suma, promedio, limiteInferior, limiteSuperior Como Real;
+	Definir cantBajo, cantDentro, cantSobre Como Entero;
+	Definir sumaBajo, sumaDentro, sumaSobre Como Real;
+	Definir promedioBajo, promedioDentro, promedioSobre Como Real;
+	Definir k Como Entero;
 	Dimension v[35];
-	
-	// Inicio
-	contador <- 0;
-	mayor <- 0;
-	posicionMayor <- 0;
-	suma <- 0;
-	cantBajo <- 0;
-	sumaBajo <- 0;
-	promedioBajo <- 0;
-	cantDentro <- 0;
-	sumaDentro <- 0;
-	promedioDentro <- 0;
-	cantSobre <- 0;
-	sumaSobre <- 0;
-	promedioSobre <- 0;
-	
+
 	// Ingreso de los 35 números, cada uno guardado en el vector
-	Mientras contador < 35 Hacer
+	Para contador <- 1 Hasta 35 Con Paso 1 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
 		v[contador] <- valor;
-	FinMientras
-	
-	// Ordenamiento descendente por selección: en cada pasada
-	// el mayor de los que quedan pasa a la posición contador
-	Para contador <- 1 Hasta 34 Con Paso 1 Hacer
-		Para j <- contador Hasta 35 Con Paso 1 Hacer
-			Si j = contador O v[j] > mayor Entonces
+	FinPara
+
+	// Orden descendente por selección: en cada pasada se busca el mayor
+	// de v[i] a v[35] y se lo intercambia con v[i]
+	Para i <- 1 Hasta 34 Con Paso 1 Hacer
+		mayor <- v[i];
+		posicionMayor <- i;
+		Para j <- i + 1 Hasta 35 Con Paso 1 Hacer
+			Si v[j] > mayor Entonces
 				mayor <- v[j];
 				posicionMayor <- j;
 			FinSi
 		FinPara
-		v[posicionMayor] <- v[contador];
-		v[contador] <- mayor;
+		// Intercambio de v[i] con el mayor encontrado
+		v[posicionMayor] <- v[i];
+		v[i] <- mayor;
 	FinPara
-	
-	// Suma y promedio de los números del vector
+
+	// Promedio de los números del vector (ya ordenado)
+	suma <- 0;
 	Para k <- 1 Hasta 35 Con Paso 1 Hacer
 		suma <- suma + v[k];
 	FinPara
 	promedio <- suma / 35;
-	
-	// Límites: el promedio menos y más el 40%
-	limInferior <- promedio - promedio * 0.4;
-	limSuperior <- promedio * 0.4 + promedio;
-	
-	// Promedios bajo, dentro y sobre los límites
+
+	// Límites: el promedio menos y más su 40%
+	limiteInferior <- promedio - promedio * 0.4;
+	limiteSuperior <- promedio * 0.4 + promedio;
+
+	// Cantidad y suma de los números bajo, dentro y sobre los límites
+	// Atención: un número igual al límite inferior queda dentro, y uno igual
+	// al límite superior queda sobre él. Con promedio negativo el límite
+	// inferior queda por encima del superior, y con promedio 0 los dos valen 0:
+	// en esos casos ningún número queda dentro.
+	cantBajo <- 0;
+	sumaBajo <- 0;
+	cantDentro <- 0;
+	sumaDentro <- 0;
+	cantSobre <- 0;
+	sumaSobre <- 0;
 	Para k <- 1 Hasta 35 Con Paso 1 Hacer
-		Si v[k] < limInferior Entonces
+		Si v[k] < limiteInferior Entonces
 			cantBajo <- cantBajo + 1;
 			sumaBajo <- sumaBajo + v[k];
-			promedioBajo <- sumaBajo / cantBajo;
 		SiNo
-			Si v[k] < limSuperior Entonces
+			Si v[k] < limiteSuperior Entonces
 				cantDentro <- cantDentro + 1;
 				sumaDentro <- sumaDentro + v[k];
-				promedioDentro <- sumaDentro / cantDentro;
 			SiNo
 				cantSobre <- cantSobre + 1;
 				sumaSobre <- sumaSobre + v[k];
-				promedioSobre <- sumaSobre / cantSobre;
 			FinSi
 		FinSi
 	FinPara
-	
+
+	// Promedio de cada clase que recibió algún número
+	Si cantBajo > 0 Entonces
+		promedioBajo <- sumaBajo / cantBajo;
+	FinSi
+	Si cantDentro > 0 Entonces
+		promedioDentro <- sumaDentro / cantDentro;
+	FinSi
+	Si cantSobre > 0 Entonces
+		promedioSobre <- sumaSobre / cantSobre;
+	FinSi
+
 	// Resultados
+	// Una clase vacía muestra el texto del programa, que dice siempre "debajo":
+	// "... del LIN": ningún número bajo el límite inferior (LIN);
+	// "... del LME": ninguno en la zona media, dentro de los límites (LME);
+	// "... del LSU": ninguno sobre el límite superior (LSU).
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 35 Con Paso 1 Hacer
 		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
 	Si cantBajo = 0 Entonces
-		Escribir "Promedio N° bajo el Limite inferior: ", "No hay N° debajo del LIN";
+		Escribir "Promedio N° bajo el Límite inferior: ", "No hay N° debajo del LIN";
 	SiNo
-		Escribir "Promedio N° bajo el Limite inferior: ", promedioBajo;
+		Escribir "Promedio N° bajo el Límite inferior: ", promedioBajo;
 	FinSi
 	Si cantDentro = 0 Entonces
-		Escribir "Promedio N° dentro del Limite: ", "No hay N° debajo del LME";
+		Escribir "Promedio N° dentro del Límite: ", "No hay N° debajo del LME";
 	SiNo
-		Escribir "Promedio N° dentro del Limite: ", promedioDentro;
+		Escribir "Promedio N° dentro del Límite: ", promedioDentro;
 	FinSi
 	Si cantSobre = 0 Entonces
-		Escribir "Promedio N° sobre el Limite superior: ", "No hay N° debajo del LSU";
+		Escribir "Promedio N° sobre el Límite superior: ", "No hay N° debajo del LSU";
 	SiNo
-		Escribir "Promedio N° sobre el Limite superior: ", promedioSobre;
+		Escribir "Promedio N° sobre el Límite superior: ", promedioSobre;
 	FinSi
 FinAlgoritmo

@@ -1,101 +1,111 @@
 Algoritmo Ejercicio69
-	// Variables del ejercicio
-	Definir valor, contador, v Como Real;
-	Definir bandera, j, aux Como Real;
-	Definir suma, promedio, limInferior Como Real;
-	Definir cantBajo, sumaBajo, promedioBajo Como Real;
-	Definir cantDentro, sumaDentro, promedioDentro Como Real;
-	Definir limSuperior Como Real;
-	Definir cantSobre, sumaSobre, promedioSobre Como Real;
-	// Índice para recorrer el vector
-	Definir k Como Real;
+	// Variables
+	Definir valor Como Real;
+	Definir contador Como Entero;
+	Definir v Como Real;
+	Definir hayIntercambio Como Logico;
+	Definir i Como Entero;
+	Definir aux Como Real;
+	Definir suma, promedio, limiteInferior, limiteSuperior Como Real;
+	Definir cantBajo, cantDentro, cantSobre Como Entero;
+	Definir sumaBajo, sumaDentro, sumaSobre Como Real;
+	Definir promedioBajo, promedioDentro, promedioSobre Como Real;
+	Definir k Como Entero;
 	Dimension v[35];
-	
-	// Inicio
-	contador <- 0;
-	bandera <- 1;
-	suma <- 0;
-	cantBajo <- 0;
-	sumaBajo <- 0;
-	promedioBajo <- 0;
-	cantDentro <- 0;
-	sumaDentro <- 0;
-	promedioDentro <- 0;
-	cantSobre <- 0;
-	sumaSobre <- 0;
-	promedioSobre <- 0;
-	
+
 	// Ingreso de los 35 números, cada uno guardado en el vector
-	Mientras contador < 35 Hacer
+	Para contador <- 1 Hasta 35 Con Paso 1 Hacer
 		Escribir "Ingrese";
 		Leer valor;
-		contador <- contador + 1;
 		v[contador] <- valor;
-	FinMientras
-	
-	// Ordenamiento descendente por el método del burbujeo:
-	// se recorren los pares vecinos hasta una pasada sin intercambios
-	Mientras bandera = 1 Hacer
-		bandera <- 0;
-		Para contador <- 1 Hasta 34 Con Paso 1 Hacer
-			j <- contador + 1;
-			Si v[j] > v[contador] Entonces
-				aux <- v[contador];
-				v[contador] <- v[j];
-				v[j] <- aux;
-				bandera <- 1;
+	FinPara
+
+	// Orden descendente por el método del burbujeo: cada pasada compara
+	// los 34 pares vecinos y se repite hasta una pasada sin intercambios
+	hayIntercambio <- Verdadero;
+	Mientras hayIntercambio Hacer
+		hayIntercambio <- Falso;
+		Para i <- 1 Hasta 34 Con Paso 1 Hacer
+			Si v[i + 1] > v[i] Entonces
+				aux <- v[i];
+				v[i] <- v[i + 1];
+				v[i + 1] <- aux;
+				hayIntercambio <- Verdadero;
 			FinSi
 		FinPara
 	FinMientras
-	
-	// Suma y promedio de los números del vector
+
+	// Promedio de los números del vector (ya ordenado)
+	suma <- 0;
 	Para k <- 1 Hasta 35 Con Paso 1 Hacer
 		suma <- suma + v[k];
 	FinPara
 	promedio <- suma / 35;
-	
-	// Límites: el promedio menos y más el 60%
-	limInferior <- promedio - promedio * 0.6;
-	limSuperior <- promedio * 0.6 + promedio;
-	
-	// Promedios bajo, dentro y sobre los límites
+
+	// Límites: el promedio menos y más su 60%
+	limiteInferior <- promedio - promedio * 0.6;
+	limiteSuperior <- promedio * 0.6 + promedio;
+
+	// Cantidad y suma de los números bajo, dentro y sobre los límites
+	// Atención: un número igual al límite inferior queda dentro, y uno igual
+	// al límite superior queda sobre él. Con promedio negativo el límite
+	// inferior queda por encima del superior, y con promedio 0 los dos valen 0:
+	// en esos casos ningún número queda dentro.
+	cantBajo <- 0;
+	sumaBajo <- 0;
+	cantDentro <- 0;
+	sumaDentro <- 0;
+	cantSobre <- 0;
+	sumaSobre <- 0;
 	Para k <- 1 Hasta 35 Con Paso 1 Hacer
-		Si v[k] < limInferior Entonces
+		Si v[k] < limiteInferior Entonces
 			cantBajo <- cantBajo + 1;
 			sumaBajo <- sumaBajo + v[k];
-			promedioBajo <- sumaBajo / cantBajo;
 		SiNo
-			Si v[k] < limSuperior Entonces
+			Si v[k] < limiteSuperior Entonces
 				cantDentro <- cantDentro + 1;
 				sumaDentro <- sumaDentro + v[k];
-				promedioDentro <- sumaDentro / cantDentro;
 			SiNo
 				cantSobre <- cantSobre + 1;
 				sumaSobre <- sumaSobre + v[k];
-				promedioSobre <- sumaSobre / cantSobre;
 			FinSi
 		FinSi
 	FinPara
-	
+
+	// Promedio de cada clase que recibió algún número
+	Si cantBajo > 0 Entonces
+		promedioBajo <- sumaBajo / cantBajo;
+	FinSi
+	Si cantDentro > 0 Entonces
+		promedioDentro <- sumaDentro / cantDentro;
+	FinSi
+	Si cantSobre > 0 Entonces
+		promedioSobre <- sumaSobre / cantSobre;
+	FinSi
+
 	// Resultados
+	// Una clase vacía muestra el texto del programa, que dice siempre "debajo":
+	// "... del LIN": ningún número bajo el límite inferior (LIN);
+	// "... del LME": ninguno en la zona media, dentro de los límites (LME);
+	// "... del LSU": ninguno sobre el límite superior (LSU).
 	Escribir Sin Saltar "Vector: ";
 	Para k <- 1 Hasta 35 Con Paso 1 Hacer
 		Escribir Sin Saltar " ", v[k];
 	FinPara
 	Escribir "";
 	Si cantBajo = 0 Entonces
-		Escribir "Promedio N° bajo el Limite inferior: ", "No hay N° debajo del LIN";
+		Escribir "Promedio N° bajo el Límite inferior: ", "No hay N° debajo del LIN";
 	SiNo
-		Escribir "Promedio N° bajo el Limite inferior: ", promedioBajo;
+		Escribir "Promedio N° bajo el Límite inferior: ", promedioBajo;
 	FinSi
 	Si cantDentro = 0 Entonces
-		Escribir "Promedio N° dentro del Limite: ", "No hay N° debajo del LME";
+		Escribir "Promedio N° dentro del Límite: ", "No hay N° debajo del LME";
 	SiNo
-		Escribir "Promedio N° dentro del Limite: ", promedioDentro;
+		Escribir "Promedio N° dentro del Límite: ", promedioDentro;
 	FinSi
 	Si cantSobre = 0 Entonces
-		Escribir "Promedio N° sobre el Limite superior: ", "No hay N° debajo del LSU";
+		Escribir "Promedio N° sobre el Límite superior: ", "No hay N° debajo del LSU";
 	SiNo
-		Escribir "Promedio N° sobre el Limite superior: ", promedioSobre;
+		Escribir "Promedio N° sobre el Límite superior: ", promedioSobre;
 	FinSi
 FinAlgoritmo

@@ -181,7 +181,8 @@ TEST(KeyboardVisit, F6ReachesTheDeskCheckAndTheHelpAndEscComesBackWithoutAReset)
     EXPECT_EQ(QApplication::focusWidget(), box);
     w.enter({"10"});
     ASSERT_EQ(w.window->trace().rows().size(), rows + 1);
-    EXPECT_EQ(w.window->trace().rows().back().values.front(), "3");  // the third value of the series
+    // The reading loop's index: the series goes on, its fourth value next.
+    EXPECT_EQ(w.window->trace().rows().back().values.front(), "4");
 }
 
 }  // namespace

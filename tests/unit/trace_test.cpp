@@ -10,10 +10,10 @@ namespace {
 const NumberFormat kFormat{",", "."};
 
 // One row's variables: a counter as text and a single.
-Variables row(int count, float value) {
+std::vector<std::string> row(int count, float value) {
     Variables v(kFormat);
     v("contador", std::to_string(count))("valor", Single(value));
-    return v;
+    return v.texts();
 }
 
 TEST(Trace, KeepsTheNewestRowsAndCountsTheOthers) {
@@ -30,6 +30,7 @@ TEST(Trace, KeepsTheNewestRowsAndCountsTheOthers) {
 
 TEST(Trace, CopiesAsTabSeparatedLines) {
     Trace t(1);
+    t.useNames({"contador", "valor"});
     t.record("", "reinicio", row(0, 0.0f));
     t.record("1\t2", "aceptado", row(1, -0.5f));
     EXPECT_EQ(t.tabSeparated(),

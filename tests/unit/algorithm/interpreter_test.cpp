@@ -24,6 +24,29 @@ TEST(Algorithms, EveryWindowHasOneThatCompilesAndIsNamedAfterIt) {
     }
 }
 
+// As a teacher hands them out: indented by tabs, at most four blocks deep inside the
+// algorithm, no blanks at the ends of lines, a final line break.
+TEST(Algorithms, EveryWindowsIsWrittenForTheBoard) {
+    for (const auto& [window, factory] : catalog()) {
+        SCOPED_TRACE(window);
+        const std::string_view text = source(window);
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.back(), '\n');
+        int number = 0;
+        for (std::size_t from = 0; from < text.size();) {
+            const std::size_t end = std::min(text.find('\n', from), text.size());
+            const std::string_view line = text.substr(from, end - from);
+            from = end + 1;
+            ++number;
+            if (line.empty()) continue;
+            EXPECT_TRUE(line.back() != ' ' && line.back() != '\t' && line.back() != '\r') << "line " << number;
+            const std::size_t tabs = line.find_first_not_of('\t');
+            EXPECT_NE(line[tabs], ' ') << "line " << number << " is indented by blanks";
+            EXPECT_LE(tabs, 5u) << "line " << number << " is nested too deep";
+        }
+    }
+}
+
 algorithm::Run running(const char* text) { return Run(compile(text).program, NumberFormat{",", "."}); }
 
 const LineRun* lineOf(const Event& e, int line) {

@@ -90,27 +90,30 @@ TEST(ParityDesigns, CaptionsKeepTheirOddities) {
     EXPECT_EQ(left, (std::vector<std::string>{"lblej3408", "lblej3508"}));
 }
 
-TEST(ParityWindows, TheDeskCheckShowsValueCounterWorkingCopyThenTheClasses) {
+TEST(ParityWindows, TheDeskCheckShowsValueCounterThenTheClasses) {
     const TraceCase cases[] = {
-        // A refused value is read, but never reaches the reduction.
-        {"frmej19", {"3", "-4"}, {"valor=-4", "contador=1", "copia=1", "cantPares=0", "sumaPares=0"}},
+        // A refused value is read, but never reaches the reduction: what the 3 left stays.
+        {"frmej19", {"3", "-4"}, {"valor=-4", "contador=1", "resto=1", "potencia=2", "cantPares=0", "sumaPares=0"}},
+        // 16777218 is reduced by powers of 2 to its exact remainder.
+        {"frmej19", {"16777218"}, {"valor=1,677722E+07", "contador=1", "resto=0", "potencia=2", "cantPares=1",
+                                   "sumaPares=1,677722E+07"}},
+        // The averages wait for the end of the series.
         {"frmej24",
          {"4", "7", "2"},
-         {"valor=2", "contador=3", "copia=0", "cantPares=2", "sumaPares=6", "promedioPares=3",
-          "cantImpares=1", "sumaImpares=7", "promedioImpares=7"}},
-        // The counts come first, then each extreme with its order of entry.
+         {"valor=2", "contador=3", "cantPares=2", "sumaPares=6", "promedioPares=0", "cantImpares=1",
+          "sumaImpares=7", "promedioImpares=0"}},
+        // Each class: whether it has a value yet, then its extreme with its order of entry.
         {"frmej27",
          {"4", "9", "2"},
-         {"valor=2", "contador=3", "copia=0", "cantPares=2", "cantImpares=1", "menorPar=2",
-          "ordenMenorPar=3", "mayorImpar=9", "ordenMayorImpar=2"}},
-        {"frmej31", {"-3", "0"}, {"valor=0", "contador=2", "copia=0", "cantImpares=1",
-                                  "sumaImpares=-3", "cantNegativos=2", "sumaNegativos=-3"}},
+         {"valor=2", "contador=3", "hayPar=VERDADERO", "menorPar=2", "ordenMenorPar=3", "hayImpar=VERDADERO",
+          "mayorImpar=9", "ordenMayorImpar=2"}},
+        {"frmej31", {"-3", "0"}, {"valor=0", "contador=2", "cantImpares=1", "sumaImpares=-3", "cantNegativos=2",
+                                  "sumaNegativos=-3"}},
     };
     for (const TraceCase& c : cases) EXPECT_EQ(traceCellsAfter(c), c.cells) << c.window;
     Opened reset("frmej20");
     reset.enter("3").reactivate();
-    EXPECT_EQ(traceCells(reset), std::vector<std::string>({"valor=0", "contador=0", "copia=0",
-                                                           "cantImpares=0", "sumaImpares=0"}));
+    EXPECT_EQ(traceCells(reset), std::vector<std::string>({"valor=0", "contador=0", "cantImpares=0", "sumaImpares=0"}));
 }
 
 }  // namespace

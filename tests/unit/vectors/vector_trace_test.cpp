@@ -14,25 +14,26 @@ using Texts = std::vector<std::string>;
 TEST(VectorTrace, EachWindowListsItsVariablesInItsExercisesOrder) {
     const Texts stored = Trace::kFixedHeaders + Texts{"valor", "contador", "v"};
     const std::pair<const char*, Texts> table[] = {
-        {"frmej64", stored + Texts{"j", "copia", "cantPares", "mayorPar", "cantPositivos",
-                                   "menorPositivo", "mayor", "posicionMayor", "k"}},
+        {"frmej64", stored + Texts{"i", "j", "posicionMayor", "mayor", "hayPar", "mayorPar", "hayPositivo",
+                                   "menorPositivo", "k"}},
         {"frmej66", Trace::kFixedHeaders + Texts{"valor", "contador", "cantSueldos", "sumaBruta",
                                                  "sumaNeta", "resto", "billetes100", "billetes50",
                                                  "billetes20", "billetes10", "billetes5", "billetes2",
                                                  "monedas1", "vBruto", "vNeto", "k"}},
-        {"frmej69", stored + Texts{"bandera", "j", "aux", "suma", "promedio", "limInferior", "cantBajo",
-                                   "sumaBajo", "promedioBajo", "cantDentro", "sumaDentro", "promedioDentro",
-                                   "limSuperior", "cantSobre", "sumaSobre", "promedioSobre", "k"}},
+        {"frmej69", stored + Texts{"hayIntercambio", "i", "aux", "suma", "promedio", "limiteInferior",
+                                   "limiteSuperior", "cantBajo", "cantDentro", "cantSobre", "sumaBajo", "sumaDentro",
+                                   "sumaSobre", "promedioBajo", "promedioDentro", "promedioSobre", "k"}},
     };
     for (const auto& [window, headers] : table) EXPECT_EQ(Opened(window).window().trace().headers(), headers) << window;
 }
 
 TEST(VectorTrace, ASortAddsARowPerPassAfterTheCompletingPress) {
     // The window, its series, its passes, the vector after the first one, and whether a
-    // last row shows where the loop leaves its variables (a selection sort's i and j).
+    // last row shows where the algorithm leaves its variables after the loop (the index
+    // that writes the vector).
     const std::tuple<const char*, Texts, std::size_t, Texts, bool> cases[] = {
         {"frmej60", counting(1, 13), 12, counting(13, 13) + counting(2, 12) + counting(1, 1), true},  // one per i
-        {"frmej62", counting(1, 33), 33, counting(2, 33) + counting(1, 1), false},  // until one exchanges nothing
+        {"frmej62", counting(1, 33), 33, counting(2, 33) + counting(1, 1), true},  // until one exchanges nothing
     };
     for (const auto& [window, entries, passes, firstPass, closing] : cases) {
         Opened w(window);
@@ -53,11 +54,12 @@ TEST(VectorTrace, TheBreakdownAddsARowPerAmountWithTheCountsSoFar) {
     w.enterAll({"388", "150", "150"}).enterAll(times(15, "0"));
     Texts labels{"serie completa"};
     for (int k = 1; k <= 18; ++k) labels.push_back("corte del importe " + std::to_string(k));
-    EXPECT_EQ(column(w, "Resultado", 19), labels);
+    labels.push_back("cálculo final");  // the loop's index past its end
+    EXPECT_EQ(column(w, "Resultado", 20), labels);
     // As the loop begins, then after each amount: 388, 150, 150, then the zeros.
-    EXPECT_EQ(column(w, "billetes100", 19), (Texts{"0", "3", "4"} + times(16, "5")));
-    EXPECT_EQ(column(w, "billetes50", 19), (Texts{"0", "1", "2"} + times(16, "3")));
-    EXPECT_EQ(column(w, "monedas1", 19), Texts{"0"} + times(18, "1"));
+    EXPECT_EQ(column(w, "billetes100", 20), (Texts{"0", "3", "4"} + times(17, "5")));
+    EXPECT_EQ(column(w, "billetes50", 20), (Texts{"0", "1", "2"} + times(17, "3")));
+    EXPECT_EQ(column(w, "monedas1", 20), Texts{"0"} + times(19, "1"));
 }
 
 // A count of wages sizes the vectors; a row shows only their first hundred elements.
