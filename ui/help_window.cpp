@@ -57,7 +57,9 @@ ejercicio; <b>Esc</b> vuelve al ejercicio sin reiniciar la serie</td></tr>
 <h4>La prueba de escritorio y el algoritmo</h4>
 <p>F2 abre, al lado del ejercicio, su prueba de escritorio: una fila por cada ingreso y
 por cada reinicio de la serie, con lo ingresado, lo que hizo la ventana («Resultado») y
-el valor de cada variable después; en negrita, las que cambiaron.</p>
+el valor de cada variable del algoritmo después; en negrita, las que cambiaron. Si el
+algoritmo recorre un ciclo después de la serie (un ordenamiento, un recorrido del
+vector), cada pasada es una fila.</p>
 <p>Junto a la tabla está el algoritmo del ejercicio, en pseudocódigo. Resaltadas, las
 líneas que ejecutó el último ingreso; <b>▶</b> marca la línea donde el algoritmo espera el
 próximo valor. Al final de una línea, <b>×N</b> dice cuántas veces se ejecutó, y

@@ -3,6 +3,10 @@
 // clicked; its algorithm and its variables are named for a screen reader.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -77,4 +81,28 @@ TEST(TraceWindow, NamesItsAlgorithmForAScreenReaderAndEachVariablesTypeInItsHead
     };
     EXPECT_EQ(tooltip(3), "Entero");  // i
     EXPECT_EQ(tooltip(4), "Real");    // valor
+}
+
+// An algorithm that does not compile leaves the desk check with the window's own
+// variables, and a line that says why.
+TEST(TraceWindow, SaysWhyWhenItsAlgorithmDoesNotCompile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("series"));
+    QFile broken(folder.filePath("series/frmej01.psc"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("Algoritmo Ejercicio01\n\tLeer valor\n");
+    broken.close();
+    ej::algorithm::readSourcesFrom(folder.path().toStdString());
+    ui::QtDesktop desktop(nullptr);
+    ej::Program program(desktop, {",", "."});
+    auto* exercise = static_cast<ej::ExerciseWindow*>(program.window("frmej01"));
+    desktop.show(*exercise);
+    ej::algorithm::readSourcesFrom({});
+    desktop.widgetOf(*exercise)->toggleTrace();
+    const ui::TraceWindow* trace = desktop.widgetOf(*exercise)->traceWindow();
+    EXPECT_EQ(trace->pane(), nullptr);
+    const auto* why = trace->findChild<QLabel*>("sinAlgoritmo");
+    ASSERT_TRUE(why);
+    EXPECT_TRUE(why->text().contains("FinAlgoritmo")) << why->text().toStdString();
+    EXPECT_EQ(exercise->trace().names(), exercise->stateVariables().names());
 }

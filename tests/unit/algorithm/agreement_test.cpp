@@ -8,8 +8,8 @@
 // - a value the window accepts is one after which it writes nothing but its prompt;
 // - the window completes on the press at which the algorithm reaches `FinAlgoritmo`,
 //   and what it writes then is each result box's text after its caption.
-// A disagreement is shown on the shortest series that still shows it, with the first
-// variable of the same name on both sides that differed, where there is one.
+// A disagreement is shown on the shortest series that still shows it, with the variables
+// of the same name on both sides that differ at that press, where there are any.
 // EJ_AGREEMENT_SERIES sets the random series per window (default 200), EJ_AGREEMENT_SEED
 // the seed, EJ_AGREEMENT_WINDOWS a comma-separated list of windows; EJ_ALGORITHMS_DIR
 // reads the algorithms from an exercises folder instead of the built-in ones;
@@ -75,7 +75,6 @@ public:
         const TraceRow& row = rowAfter(rowBefore);
         if (!row.algorithm.event) return "the press has no event of the algorithm";
         const algorithm::Event& event = *row.algorithm.event;
-        compareSameNames();
         const bool read = !event.stretches.front().lines.empty();
         const std::string message = w_.message();
         if (!event.notes.empty() && read) return "the algorithm stopped: " + event.notes.front().text;
@@ -112,7 +111,6 @@ public:
     bool refused() const { return !w_.message().empty(); }
     const std::vector<std::string>& played() const { return played_; }
     const std::vector<std::string>& captions() const { return captions_; }
-    const std::string& firstDifference() const { return firstDifference_; }
 
 private:
     const TraceRow& rowAfter(long number) const {
@@ -121,25 +119,25 @@ private:
         return w_.window().trace().rows().back();
     }
 
-    // The window's state and the algorithm's variables, where they share a name: not a
-    // rule, a clue to where a disagreement began.
-    void compareSameNames() {
-        if (!firstDifference_.empty()) return;
+public:
+    // The window's state and the algorithm's variables where they share a name and
+    // differ now: not a rule, a clue to where a disagreement comes from.
+    std::string clue() const {
         const Variables state = w_.window().stateVariables();
         const auto& names = w_.window().trace().names();
         const auto& values = w_.window().trace().rows().back().values;
+        std::string out;
         for (std::size_t i = 0; i < state.names().size(); ++i) {
             const auto at = std::find(names.begin(), names.end(), state.names()[i]);
-            if (at == names.end() || static_cast<std::size_t>(at - names.begin()) >= values.size()) continue;
-            const std::string& algorithm = values[static_cast<std::size_t>(at - names.begin())];
-            if (algorithm != state.texts()[i]) {
-                firstDifference_ = "after press " + std::to_string(played_.size()) + ", " + *at + " is \"" +
-                                   state.texts()[i] + "\" in the window and \"" + algorithm + "\" in the algorithm";
-                return;
-            }
+            const auto column = static_cast<std::size_t>(at - names.begin());
+            if (at == names.end() || column >= values.size() || values[column] == state.texts()[i]) continue;
+            out += (out.empty() ? "" : "; ") + *at + " is \"" + state.texts()[i] + "\" in the window, \"" +
+                   values[column] + "\" in the algorithm";
         }
+        return out;
     }
 
+private:
     std::string checkResults(const algorithm::Event& event, std::size_t writtenBefore) {
         const auto& boxes = w_.view().written;
         std::set<std::string> resultBoxes;
@@ -173,7 +171,6 @@ private:
     Opened w_;
     std::vector<std::string> played_;
     std::vector<std::string> captions_;
-    std::string firstDifference_;
 };
 
 struct Outcome {
@@ -202,7 +199,7 @@ Outcome playSeries(const std::string& window, const TrialSeries& series, unsigne
         progress.accepted += refused ? 0 : 1;
         progress.refusedInARow = refused ? progress.refusedInARow + 1 : 0;
     }
-    return {d, play.played(), play.firstDifference(), play.captions()};
+    return {d, play.played(), d.empty() ? std::string() : play.clue(), play.captions()};
 }
 
 // Replays a fixed list of presses; the first disagreement.
@@ -210,7 +207,7 @@ Outcome replay(const std::string& window, const std::vector<std::string>& presse
     Play play(window);
     std::string d = play.checkStart();
     for (std::size_t i = 0; d.empty() && i < presses.size(); ++i) d = play.press(presses[i]);
-    return {d, play.played(), play.firstDifference(), {}};
+    return {d, play.played(), d.empty() ? std::string() : play.clue(), {}};
 }
 
 // The series without each press that it can do without and still disagree.
