@@ -317,9 +317,9 @@ def algorithm_is_read(desktop):
             return pane.description == marks
         wait_for(f"the marks {marks!r}, read {pane.description!r}", read, 2)
 
-    described("Ejecutó las líneas 3, 4, 7, 8, 11 (→ Verdadero), 12. Espera el próximo valor en la línea 13.")
+    described("Ejecutó las líneas 3, 4, 7, 10 (→ Verdadero), 11. Espera el próximo valor en la línea 12.")
     ej01.enter(SERIES[:1])
-    described("Ejecutó las líneas 11 (→ Verdadero), 12, 13, 15, 16. Espera el próximo valor en la línea 13.")
+    described("Ejecutó las líneas 10 (→ Verdadero), 11, 12, 14. Espera el próximo valor en la línea 12.")
     marks = pane.description
     ej01.close()
     return marks

@@ -140,7 +140,7 @@ def series_window(student):
     student.says(key("F6"), "Prueba de escritorio - Ejercicio 13 frame", "table with 5 rows", "aceptado")
     student.says(key("Up"), "aceptado")
     # Its algorithm, from the line where it waits for the next value.
-    student.says(key("Tab"), "Algoritmo - Ejercicio 13", "Leer valor;", "Espera el próximo valor en la línea 14")
+    student.says(key("Tab"), "Algoritmo - Ejercicio 13", "Leer valor;", "Espera el próximo valor en la línea 10")
     student.says(key("Escape"), "Ejercicio 13 frame", "Ingrese text")
     student.says(typed(2, 1, 4, 6, 7, 8, 9, 3, 2), "notification El Mayor, 10. El Orden de Ingreso, 3.")
     student.says(key("F2"), "notification Prueba de escritorio cerrada")
