@@ -79,6 +79,7 @@ void ExerciseWindow::loadAlgorithm() {
 
 void ExerciseWindow::activated() {
     reset();
+    if (follower_) follower_->restarted();
     if (!run_) return trace_.record("", "reinicio", current().texts());
     auto event = std::make_shared<const algorithm::Event>(run_->start());
     trace_.record("", "reinicio", event->stretches.back().values, {event, event->stretches.size() - 1});
@@ -106,31 +107,19 @@ void ExerciseWindow::traced(const std::string& box, const std::function<void()>&
     recordPress(typed, after, std::move(event));
     pressState_.reset();
     passes_.clear();
-}
-
-namespace {
-
-// Stretches from..to of an event as one, at from.
-algorithm::Event joined(algorithm::Event e, std::size_t from, std::size_t to) {
-    auto& into = e.stretches[from];
-    for (std::size_t k = from + 1; k <= to; ++k) {
-        for (const auto& l : e.stretches[k].lines) {
-            auto same = std::find_if(into.lines.begin(), into.lines.end(), [&](const auto& m) { return m.line == l.line; });
-            if (same == into.lines.end()) {
-                into.lines.push_back(l);
-            } else {
-                same->times += l.times;
-                if (l.outcome >= 0) same->outcome = l.outcome;
-            }
-        }
-        into.values = std::move(e.stretches[k].values);
+    if (follower_) {
+        WindowPress told{typed, handedOver_, view().text(messageLabel_), completed_, {}};
+        if (completed_) told.results = results();
+        follower_->pressed(told);
     }
-    e.stretches.erase(e.stretches.begin() + static_cast<std::ptrdiff_t>(from) + 1,
-                      e.stretches.begin() + static_cast<std::ptrdiff_t>(to) + 1);
-    return e;
 }
 
-}  // namespace
+void ExerciseWindow::type(std::string_view text) {
+    const EntryPoint entry = nextEntry();
+    view().setText(entry.box, text);
+    clicked(entry.button);
+}
+
 
 void ExerciseWindow::recordPress(const std::string& typed, const Variables& after, algorithm::Event event) {
     if (run_) return recordRun(typed, std::move(event));
@@ -152,7 +141,7 @@ void ExerciseWindow::recordRun(const std::string& typed, algorithm::Event event)
     // begins, each pass a row, and what follows the loop a last row when it changes
     // anything. The passes take the window's names for them when the two count alike.
     const std::size_t stretches = event.stretches.size();
-    if (!event.passes && stretches > 1) event = joined(std::move(event), 0, stretches - 1);
+    if (!event.passes && stretches > 1) event = algorithm::joined(std::move(event), 0, stretches - 1);
     const auto shared = std::make_shared<const algorithm::Event>(std::move(event));
     const auto& parts = shared->stretches;
     trace_.record(typed, outcome(view().text(messageLabel_), parts.front().values), parts.front().values, {shared, 0});

@@ -54,6 +54,30 @@ struct Result {
     std::string text;
 };
 
+// A press as an algorithm run beside the window takes it: the value that reached the
+// algorithm's `Leer`, if any, what the window said, and at completion its results.
+struct WindowPress {
+    std::string typed;          // the text of the box the press read
+    std::optional<float> read;  // none when refused before any rule (not a number, an overflow)
+    std::string message;        // the message label's caption; empty when taken
+    bool complete = false;
+    std::vector<Result> results;  // at completion, in the order they are written
+};
+
+// Someone who follows the window's series press by press: a student's algorithm.
+class PressFollower {
+public:
+    virtual ~PressFollower() = default;
+    // The window's reset: its series starts again.
+    virtual void restarted() = 0;
+    virtual void pressed(const WindowPress& press) = 0;
+};
+
+// The box that takes the next value and the button that reads it.
+struct EntryPoint {
+    std::string box, button;
+};
+
 // The skeleton every exercise window shares: the entry step, the completion step,
 // the reset on activation and the exit. A window supplies its design, its wording,
 // and, through Exercise<State> below, its rules, its accumulation and its results.
@@ -62,6 +86,7 @@ public:
     ExerciseWindow(WindowDesign design, const NumberFormat& format, Wording wording = {});
 
     const WindowDesign& design() const override { return design_; }
+    const NumberFormat& format() const { return format_; }
 
     const std::string& inputBox() const { return inputBox_; }
     const std::string& entryButton() const { return entryButton_; }
@@ -71,6 +96,14 @@ public:
     const std::string& statementLabel() const { return statementLabel_; }
     void activated() override;
     void clicked(std::string_view button) override;
+
+    // Where the next value is typed: the input box, unless the window first asks for
+    // something else (a count).
+    virtual EntryPoint nextEntry() const { return {inputBox_, entryButton_}; }
+    // Types the text where the next value goes and presses its button.
+    void type(std::string_view text);
+    // Told of every reset and press from now on; null for nobody.
+    void follow(PressFollower* follower) { follower_ = follower; }
 
     // The desk check of the window's events since it opened.
     const Trace& trace() const { return trace_; }
@@ -122,7 +155,6 @@ protected:
     std::string notAsked(std::string_view typed) const;
     std::string notNumeric(std::string_view typed) const;
 
-    const NumberFormat& format() const { return format_; }
     const Wording& wording() const { return wording_; }
 
     // The roles of the controls, from the naming scheme of the window's number; a
@@ -153,6 +185,7 @@ private:
     std::optional<Variables> pressState_;
     std::vector<std::pair<std::string, Variables>> passes_;
     std::optional<float> handedOver_;
+    PressFollower* follower_ = nullptr;
     // Compiled at the window's first opening, not at the program's start.
     bool algorithmLoaded_ = false;
     std::optional<algorithm::Run> run_;

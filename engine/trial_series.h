@@ -19,6 +19,14 @@ struct Progress {
     int accepted = 0;           // presses the window took without a message
     int refusedInARow = 0;      // presses refused since the last accepted one
     std::string lastText;       // the text of the last press
+
+    // One more press, and whether the window refused it.
+    void took(const std::string& text, bool refused) {
+        ++presses;
+        lastText = text;
+        accepted += refused ? 0 : 1;
+        refusedInARow = refused ? refusedInARow + 1 : 0;
+    }
 };
 
 struct TrialSeries {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/exercise_window.h"
 #include "engine/number_format.h"
 #include "engine/window.h"
 
@@ -15,6 +16,9 @@ namespace ej {
 using WindowFactory = std::function<std::unique_ptr<Window>(const NumberFormat&)>;
 
 const std::map<std::string, WindowFactory>& catalog();
+
+// A fresh exercise window by name ("frmej05"); null for a name that is not one.
+std::unique_ptr<ExerciseWindow> exerciseWindow(const std::string& window, const NumberFormat& format);
 
 struct CatalogEntry {
     CatalogEntry(const std::string& window, WindowFactory factory);

@@ -11,6 +11,8 @@ namespace ej::algorithm {
 // what is written into lines, telling the prompt of the waiting `Leer` apart.
 class Run::Recorder : public Observer {
 public:
+    static constexpr std::size_t kMaxPassStretches = 10000;
+
     explicit Recorder(std::size_t lines) : lineIndex_(lines + 2, -1) {}
 
     Event* event = nullptr;
@@ -48,7 +50,9 @@ public:
     }
     void passEnded(const Loop& loop) override {
         prompted = false;
-        if (&loop == passLoop_) closeStretch();
+        // A desk check keeps as many rows; the passes of a loop that runs on and on (a
+        // student's, until the budget stops it) go together into the last one.
+        if (&loop == passLoop_ && event->stretches.size() <= kMaxPassStretches) closeStretch();
     }
     void written(const std::string& text, bool newline) override {
         pending += text;
@@ -157,6 +161,12 @@ Event Run::go(bool resume, float value) {
         status = machine_.start();
     }
     if (status == Machine::Status::Faulted) e.notes.push_back({machine_.fault()->line, capitalized(machine_.fault()->message)});
+    // A `Leer` or the end closes a line left open by `Escribir Sin Saltar`: the value
+    // typed goes after the prompt, on its line.
+    if (!recorder_->pending.empty()) {
+        e.written.push_back(std::exchange(recorder_->pending, {}));
+        recorder_->prompted = true;
+    }
     e.ended = status == Machine::Status::Ended;
     e.waitingLine = machine_.line();
     if (status == Machine::Status::Waiting && recorder_->prompted && !e.written.empty()) {
@@ -190,6 +200,26 @@ std::vector<std::string> Run::texts() const {
         out.push_back(std::move(text));
     }
     return out;
+}
+
+// Stretches from..to of an event as one, at from.
+Event joined(Event e, std::size_t from, std::size_t to) {
+    auto& into = e.stretches[from];
+    for (std::size_t k = from + 1; k <= to; ++k) {
+        for (const auto& l : e.stretches[k].lines) {
+            auto same = std::find_if(into.lines.begin(), into.lines.end(), [&](const auto& m) { return m.line == l.line; });
+            if (same == into.lines.end()) {
+                into.lines.push_back(l);
+            } else {
+                same->times += l.times;
+                if (l.outcome >= 0) same->outcome = l.outcome;
+            }
+        }
+        into.values = std::move(e.stretches[k].values);
+    }
+    e.stretches.erase(e.stretches.begin() + static_cast<std::ptrdiff_t>(from) + 1,
+                      e.stretches.begin() + static_cast<std::ptrdiff_t>(to) + 1);
+    return e;
 }
 
 }  // namespace ej::algorithm

@@ -47,6 +47,10 @@ struct Event {
     std::string prompt;                // what it wrote right before the `Leer` it waits at
 };
 
+// Stretches from..to of an event as one, at from: their lines tallied together, the
+// values of the last.
+Event joined(Event e, std::size_t from, std::size_t to);
+
 class Run {
 public:
     static constexpr std::size_t kShownElements = 100;  // of a vector, in a desk-check row

@@ -69,6 +69,12 @@ public:
         exitButton_ = "cmdej6603";
     }
 
+    // The number of wages comes first.
+    EntryPoint nextEntry() const override {
+        if (s.wages == Single(0.0f)) return {kQuantityBox, kQuantityButton};
+        return ExerciseWindow::nextEntry();
+    }
+
     void clicked(std::string_view button) override {
         if (button == kQuantityButton) return traced(kQuantityBox, [this] { enterQuantity(); });
         quantityMissing_ = false;

@@ -4,25 +4,11 @@
 
 namespace ej::testing {
 
-FakeView::FakeView(const WindowDesign& design) : defaultButton(design.defaultButton) {
-    for (const auto& c : design.controls) controls_[c.name] = {c.caption, true};
-}
-
-FakeView::Control& FakeView::at(std::string_view name) {
-    auto it = controls_.find(name);
-    if (it == controls_.end()) throw std::logic_error("no control " + std::string(name));
-    return it->second;
-}
-
-const FakeView::Control& FakeView::at(std::string_view name) const {
-    return const_cast<FakeView*>(this)->at(name);
-}
-
 namespace {
 std::unique_ptr<ExerciseWindow> create(const std::string& window, const NumberFormat& format) {
-    std::unique_ptr<Window> w = catalog().at(window)(format);
-    if (!dynamic_cast<ExerciseWindow*>(w.get())) throw std::logic_error(window + " is not an exercise window");
-    return std::unique_ptr<ExerciseWindow>(static_cast<ExerciseWindow*>(w.release()));
+    auto w = exerciseWindow(window, format);
+    if (!w) throw std::logic_error(window + " is not an exercise window");
+    return w;
 }
 }  // namespace
 

@@ -8,40 +8,14 @@
 #include <vector>
 
 #include "engine/exercise_window.h"
+#include "engine/recording_view.h"
 #include "shell/catalog.h"
 
 namespace ej::testing {
 
-class FakeView final : public View {
-public:
-    explicit FakeView(const WindowDesign& design);
-
-    std::string text(std::string_view control) const override { return at(control).text; }
-    void setText(std::string_view control, std::string_view text) override {
-        at(control).text = std::string(text);  // not assign(): a false -Wrestrict at -O3
-        written.emplace_back(control);
-    }
-    void setEnabled(std::string_view control, bool enabled) override { at(control).enabled = enabled; }
-    void setDefault(std::string_view button) override { defaultButton = button; }
-    void focus(std::string_view control) override { focused = control; }
-    void close() override { closed = true; }
-
-    bool enabled(std::string_view control) const { return at(control).enabled; }
-
-    std::vector<std::string> written;  // the controls written, in order
-    std::string defaultButton;
-    std::string focused;
-    bool closed = false;
-
-private:
-    struct Control {
-        std::string text;
-        bool enabled = true;
-    };
-    Control& at(std::string_view name);
-    const Control& at(std::string_view name) const;
-    std::map<std::string, Control, std::less<>> controls_;
-};
+// The exercise tests press through the same headless view as the check of a student's
+// algorithm.
+using FakeView = RecordingView;
 
 // An exercise window opened and activated, as the menu opens it.
 class Opened {
@@ -51,6 +25,11 @@ public:
     // Types the text into the input box and presses the entry button.
     Opened& enter(const std::string& text);
     Opened& enterAll(const std::vector<std::string>& texts);
+    // Types the text where the window takes its next value (a count first, in some).
+    Opened& type(const std::string& text) {
+        window_->type(text);
+        return *this;
+    }
     // The student visits another window of the program and comes back.
     Opened& reactivate();
     // The window is closed and opened again from the menu: fresh controls, same object.

@@ -63,15 +63,9 @@ public:
             w_.reactivate();
             return checkStart();
         }
-        const bool quantity = window_ == "frmej66" && w_.view().enabled("cmdej6601");
         const std::size_t writtenBefore = w_.view().written.size();
         const long rowBefore = w_.window().trace().rows().back().number;
-        if (quantity) {
-            w_.view().setText("txtej6601", typed);
-            w_.click("cmdej6601");
-        } else {
-            w_.enter(typed);
-        }
+        w_.type(typed);
         const TraceRow& row = rowAfter(rowBefore);
         if (!row.algorithm.event) return "the press has no event of the algorithm";
         const algorithm::Event& event = *row.algorithm.event;
@@ -193,11 +187,7 @@ Outcome playSeries(const std::string& window, const TrialSeries& series, unsigne
             progress = {progress.presses, 0, 0, ""};
             continue;
         }
-        ++progress.presses;
-        progress.lastText = text;
-        const bool refused = play.refused();
-        progress.accepted += refused ? 0 : 1;
-        progress.refusedInARow = refused ? progress.refusedInARow + 1 : 0;
+        progress.took(text, play.refused());
     }
     return {d, play.played(), d.empty() ? std::string() : play.clue(), play.captions()};
 }
