@@ -50,8 +50,8 @@ int checkFiles(const WindowMaker& window, const std::vector<std::string>& files,
         out << file << ": difiere: " << verdict.difference->text() << '\n';
     }
     if (files.size() > 1)
-        out << plural(files.size(), "archivo", "archivos") << ": " << agree << " coinciden, " << differ << " difieren, "
-            << wrong << " con errores\n";
+        out << plural(files.size(), "archivo", "archivos") << ": " << plural(agree, "coincide", "coinciden") << ", "
+            << plural(differ, "difiere", "difieren") << ", " << wrong << " con errores\n";
     return status;
 }
 

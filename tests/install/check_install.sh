@@ -35,4 +35,9 @@ done
 # The console runner runs an algorithm from the input it is given.
 printf 'Algoritmo Suma\n\tLeer a, b\n\tEscribir a + b\nFinAlgoritmo\n' >"$stage/suma.psc"
 [ "$(printf '2\n3\n' | "$stage/usr/bin/ejercicios2005-algoritmo" "$stage/suma.psc")" = 5 ]
+# A teacher's check of a class's files: one line each, and the status says one differs.
+printf 'Algoritmo Eco\n\tLeer a\nFinAlgoritmo\n' >"$stage/eco.psc"
+status=0
+printed=$("$stage/usr/bin/ejercicios2005-algoritmo" --comprobar 05 "$stage/suma.psc" "$stage/eco.psc" --series 5) || status=$?
+[ "$status" = 1 ] && [ "$(echo "$printed" | grep -c ': difiere: ')" = 2 ]
 echo "install: ok"

@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "engine/algorithm/console.h"
 #include "engine/algorithm/sources.h"
 #include "engine/solution/check.h"
+#include "engine/solution/class_check.h"
 #include "shell/catalog.h"
 #include "tests/unit/solution/solutions.h"
 
@@ -120,6 +123,37 @@ TEST(SolutionCheck, ALatin1FileReadsRight) {
     ASSERT_NE(saved.find("No ingres\xf3 N\xb0 pares"), std::string::npos);
     EXPECT_EQ(algorithm::asUtf8(saved), source);
     EXPECT_TRUE(check(maker("frmej24"), algorithm::asUtf8(saved), options()).agrees());
+}
+
+// A class's files at the console: a line each, and a status for the whole class.
+TEST(SolutionCheck, AClassIsCheckedFileByFile) {
+    const auto folder = std::filesystem::temp_directory_path() / "ej_class_check";
+    std::filesystem::create_directories(folder);
+    const auto write = [&](const std::string& name, std::string_view text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+        return (folder / name).string();
+    };
+    const std::string good = write("ana.psc", algorithm::source("frmej05"));
+    const std::string echo = write("beto.psc", "Algoritmo a\n\tLeer x\nFinAlgoritmo\n");
+    const std::string broken = write("carla.psc", "Algoritmo a\n\tLeer x\n\tSi x Entonces\nFinAlgoritmo\n");
+    struct Case {
+        std::vector<std::string> files;
+        int status;
+        std::string printed;
+    } cases[] = {
+        {{good}, 0, good + ": coincide\n"},
+        {{good, echo}, 1, "beto.psc: difiere: En el ingreso 1 (1) la ventana lo aceptó"},
+        {{broken}, 1, "carla.psc:3:"},
+        {{good, (folder / "nadie.psc").string()}, 66, "2 archivos: 1 coincide, 0 difieren, 0 con errores\n"},
+    };
+    CheckOptions few;
+    few.randomSeries = 2;
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(checkFiles(maker("frmej05"), c.files, few, out, err), c.status) << out.str();
+        EXPECT_NE(out.str().find(c.printed), std::string::npos) << out.str();
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
