@@ -28,7 +28,7 @@ std::string Difference::text() const {
     out += window;
     out += "; ";
     out += algorithm;
-    out += '.';
+    if (out.back() != '.' && out.back() != '?' && out.back() != '!') out += '.';
     return out;
 }
 

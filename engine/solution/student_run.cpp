@@ -28,6 +28,14 @@ std::string quotedLines(const std::vector<std::string>& lines) {
 
 std::string lineWord(int line) { return "la línea " + std::to_string(line); }
 
+// "tu algoritmo se detuvo en la línea 4: división por cero": the run's own words, which
+// open a sentence of their own elsewhere, continue this one.
+std::string stoppedAt(const algorithm::Note& note) {
+    std::string words = note.text;
+    if (!words.empty() && words[0] >= 'A' && words[0] <= 'Z') words[0] = static_cast<char>(words[0] - 'A' + 'a');
+    return "tu algoritmo se detuvo en " + lineWord(note.line) + ": " + words;
+}
+
 }  // namespace
 
 StudentRun::StudentRun(std::shared_ptr<const algorithm::Program> program, const ExerciseWindow& window)
@@ -89,8 +97,7 @@ std::vector<std::string> StudentRun::messages(const algorithm::Event& event) con
 std::optional<Difference> StudentRun::judgeStart(const algorithm::Event& event) const {
     const std::string waits = "la ventana espera el primer valor";
     if (!event.notes.empty())
-        return Difference{{}, waits, "tu algoritmo se detuvo en " + lineWord(event.notes.front().line) + ": " +
-                                         event.notes.front().text, event.notes.front().line};
+        return Difference{{}, waits, stoppedAt(event.notes.front()), event.notes.front().line};
     if (event.ended) return Difference{{}, waits, "tu algoritmo terminó sin leer ningún valor", event.waitingLine};
     return std::nullopt;
 }
@@ -106,7 +113,7 @@ std::optional<Difference> StudentRun::judge(const WindowPress& press, const algo
         d.window = "la ventana lo aceptó y espera otro valor";
     if (!event.notes.empty()) {
         d.line = event.notes.front().line;
-        d.algorithm = "tu algoritmo se detuvo en " + lineWord(d.line) + ": " + event.notes.front().text;
+        d.algorithm = stoppedAt(event.notes.front());
         return d;
     }
     std::vector<std::string> said = messages(event);

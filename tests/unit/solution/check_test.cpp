@@ -86,7 +86,7 @@ TEST(SolutionCheck, AFaultOrAnEndlessLoopIsToldWithItsLine) {
         {"Algoritmo a\n\tDefinir x, n Como Real\n\tLeer x\n\tMientras x > -1 Hacer\n\t\tn <- n + 1\n"
          "\tFinMientras\nFinAlgoritmo\n",
          4, "el ciclo de la línea 4 no termina"},
-        {"Algoritmo a\n\tDefinir x Como Real\n\tLeer x\n\tx <- 1 / (x - x)\nFinAlgoritmo\n", 4, "División por cero"},
+        {"Algoritmo a\n\tDefinir x Como Real\n\tLeer x\n\tx <- 1 / (x - x)\nFinAlgoritmo\n", 4, "se detuvo en la línea 4: división por cero"},
         {"Algoritmo a\n\tDefinir v Como Real\n\tDimension v[3]\n\tLeer v[4]\nFinAlgoritmo\n", 4, "línea 4"},
     };
     for (const auto& c : cases) {
