@@ -79,10 +79,32 @@ void ExerciseWindow::loadAlgorithm() {
 
 void ExerciseWindow::activated() {
     reset();
+    dropped_ = std::exchange(accepted_, 0);
+    complete_ = false;
     if (follower_) follower_->restarted();
-    if (!run_) return trace_.record("", "reinicio", current().texts());
+    // A reset that drops values says so: the student did not ask for it.
+    const std::string result = dropped_ == 0 ? "reinicio"
+                               : dropped_ == 1 ? "reinicio: se descartó 1 valor"
+                                               : "reinicio: se descartaron " + std::to_string(dropped_) + " valores";
+    if (!run_) return trace_.record("", result, current().texts());
     auto event = std::make_shared<const algorithm::Event>(run_->start());
-    trace_.record("", "reinicio", event->stretches.back().values, {event, event->stretches.size() - 1});
+    trace_.record("", result, event->stretches.back().values, {event, event->stretches.size() - 1});
+}
+
+std::string ExerciseWindow::progress() const {
+    if (complete_) return "serie completa";
+    const SeriesLength length = seriesLength();
+    if (length.most <= 0) return {};
+    const std::string most = std::to_string(length.most);
+    if (length.least == length.most)
+        return accepted_ == 0 ? "la serie pide " + most + " valores" : "valor " + std::to_string(accepted_) + " de " + most;
+    std::string out = std::to_string(accepted_) + (accepted_ == 1 ? " ingresado: " : " ingresados: ");
+    if (accepted_ < length.least)
+        out += "faltan " + std::to_string(length.least - accepted_) + " para el mínimo, ";
+    else if (accepted_ < length.most)
+        out += "ya puede terminar con 0, ";
+    if (accepted_ >= length.most) return out + "completó el máximo: falta el 0";
+    return out + "caben " + std::to_string(length.most - accepted_) + " más";
 }
 
 
@@ -204,6 +226,7 @@ void ExerciseWindow::enter() {
     case Step::Refused:
         return refuse(step.message, inputBox_);
     case Step::More:
+        ++accepted_;
         view().setText(inputBox_, "");
         view().focus(inputBox_);
         return;
@@ -214,6 +237,8 @@ void ExerciseWindow::enter() {
 
 void ExerciseWindow::complete() {
     completed_ = true;
+    complete_ = true;
+    ++accepted_;
     view().setEnabled(inputBox_, false);
     view().setEnabled(entryButton_, false);
     for (const auto& box : resultBoxes_) view().setEnabled(box, true);

@@ -78,6 +78,14 @@ struct EntryPoint {
     std::string box, button;
 };
 
+// How many values a series counts: a fixed number (least == most), or any number
+// between two bounds; none where the window does not say (a single value).
+struct SeriesLength {
+    int least = 0;
+    int most = 0;
+    static SeriesLength exactly(int n) { return {n, n}; }
+};
+
 // The skeleton every exercise window shares: the entry step, the completion step,
 // the reset on activation and the exit. A window supplies its design, its wording,
 // and, through Exercise<State> below, its rules, its accumulation and its results.
@@ -105,6 +113,13 @@ public:
     // Told of every reset and press from now on; null for nobody.
     void follow(PressFollower* follower) { follower_ = follower; }
 
+    // Where the series stands, for a student to see at a glance: "valor 4 de 12"; in a
+    // series between bounds "7 ingresados: faltan 2 para el mínimo, caben 5 más";
+    // "serie completa"; empty where the window counts no series.
+    virtual std::string progress() const;
+    // The values the latest reset dropped: 0 when the series had none.
+    int dropped() const { return dropped_; }
+
     // The desk check of the window's events since it opened.
     const Trace& trace() const { return trace_; }
     Trace& trace() { return trace_; }
@@ -126,6 +141,8 @@ protected:
     virtual Step take(const Entry& entry) = 0;
     // The results in the order they are written.
     virtual std::vector<Result> results() const = 0;
+    // How many values the series counts.
+    virtual SeriesLength seriesLength() const { return {}; }
 
     // The entry step on the input box; windows with more than one entry button call
     // it with their own pieces.
@@ -185,6 +202,9 @@ private:
     std::optional<Variables> pressState_;
     std::vector<std::pair<std::string, Variables>> passes_;
     std::optional<float> handedOver_;
+    int accepted_ = 0;  // values taken since the series started
+    int dropped_ = 0;
+    bool complete_ = false;
     PressFollower* follower_ = nullptr;
     // Compiled at the window's first opening, not at the program's start.
     bool algorithmLoaded_ = false;

@@ -64,6 +64,9 @@ public:
           bounds_(bounds),
           admits_(admits) {}
 
+    // "más de <lower> y menos de <upper>": lower + 1 to upper - 1 values.
+    SeriesLength seriesLength() const final { return {bounds_.lower + 1, bounds_.upper - 1}; }
+
 protected:
     // Takes a counted value; `order` is its order of entry, the series counter just raised.
     virtual void accumulate(Own& own, Single value, Single order) = 0;

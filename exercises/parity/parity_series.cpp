@@ -124,6 +124,8 @@ private:
         return {.value = 0.0f, .count = 0.0f, .copy = {}, .classes = std::vector<ClassState>(series_.classes.size())};
     }
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(series_.count); }
+
     Step step(ParityState& s, const Entry& e) override {
         s.value = e.value;
         if (!admitted(series_.admits, s.value)) return Step::refused(notAsked(e.text));

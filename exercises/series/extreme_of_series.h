@@ -29,6 +29,8 @@ public:
     ExtremeOfSeries(WindowDesign design, const NumberFormat& format, int count, Boxes boxes)
         : Exercise<ExtremeOfSeriesState<Kind>>(std::move(design), format), count_(count), boxes_(std::move(boxes)) {}
 
+    SeriesLength seriesLength() const final { return SeriesLength::exactly(count_); }
+
 private:
     Step step(ExtremeOfSeriesState<Kind>& s, const Entry& e) final {
         const Single at = s.series.take(e.value);

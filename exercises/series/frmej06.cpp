@@ -27,11 +27,13 @@ class Frmej06 final : public Exercise<State> {
 public:
     explicit Frmej06(const NumberFormat& format) : Exercise(frmej06Design(), format) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(15); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.series.take(e.value);
         s.classes.join(e.value);
-        return Step::completeWhen(s.series.count == 15);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

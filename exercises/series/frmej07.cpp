@@ -31,11 +31,13 @@ class Frmej07 final : public Exercise<State> {
 public:
     explicit Frmej07(const NumberFormat& format) : Exercise(frmej07Design(), format, {.prefix = "el valor "}) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(17); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.series.take(e.value);
         if (e.value > 0.0f) s.positive.join(e.value);  // 0 and the negatives are only counted in the series
-        return Step::completeWhen(s.series.count == 17);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

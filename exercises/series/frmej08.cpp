@@ -27,11 +27,13 @@ class Frmej08 final : public Exercise<State> {
 public:
     explicit Frmej08(const NumberFormat& format) : Exercise(frmej08Design(), format, {.prefix = " El valor "}) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(12); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.series.take(e.value);
         s.classes.join(e.value);
-        return Step::completeWhen(s.series.count == 12);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

@@ -28,11 +28,13 @@ class Frmej09 final : public Exercise<State> {
 public:
     explicit Frmej09(const NumberFormat& format) : Exercise(frmej09Design(), format) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(20); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.series.take(e.value);
         s.classes.join(e.value);
-        return Step::completeWhen(s.series.count == 20);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

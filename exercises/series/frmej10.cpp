@@ -30,11 +30,13 @@ public:
         messageLabel_ = "lblej1003";
     }
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(17); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.series.take(e.value);
         s.classes.join(e.value);
-        return Step::completeWhen(s.series.count == 17);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

@@ -28,11 +28,13 @@ class Frmej11 final : public Exercise<State> {
 public:
     explicit Frmej11(const NumberFormat& format) : Exercise(frmej11Design(), format) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(11); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.series.take(e.value);
         s.classes.join(e.value);
-        return Step::completeWhen(s.series.count == 11);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         std::vector<Result> out;

@@ -35,12 +35,14 @@ class Frmej15 final : public Exercise<State> {
 public:
     explicit Frmej15(const NumberFormat& format) : Exercise(frmej15Design(), format) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(18); }
+
 private:
     Step step(State& s, const Entry& e) override {
         const Single at = s.series.take(e.value);
         // The smallest first; the largest only when the smallest was not replaced.
         offerInTurn(s.smallest, s.largest, e.value, at, s.series.first());
-        return Step::completeWhen(s.series.count == 18);
+        return Step::completeWhen(s.series.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         return {{"txtej1502", text(s.largest.value)},

@@ -44,13 +44,15 @@ class Frmej17 final : public Exercise<State> {
 public:
     explicit Frmej17(const NumberFormat& format) : Exercise(frmej17Design(), format) {}
 
+    SeriesLength seriesLength() const override { return SeriesLength::exactly(19); }
+
 private:
     Step step(State& s, const Entry& e) override {
         s.value = e.value;
         s.totals.add(s.value);
         // The largest first; the smallest only when the largest was not replaced.
         offerInTurn(s.largest, s.smallest, s.value, s.totals.count.asSingle(), s.totals.count == 1);
-        return Step::completeWhen(s.totals.count == 19);
+        return Step::completeWhen(s.totals.count == seriesLength().most);
     }
     std::vector<Result> results() const override {
         return {{"txtej1702", text(s.totals.count)},      {"txtej1703", text(s.totals.sum)},

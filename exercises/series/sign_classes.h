@@ -88,6 +88,8 @@ public:
     TotalsBySignWindow(WindowDesign design, const NumberFormat& format, int count)
         : Exercise(std::move(design), format), count_(count) {}
 
+    SeriesLength seriesLength() const final { return SeriesLength::exactly(count_); }
+
 private:
     Step step(TotalsBySign& s, const Entry& e) final {
         s.add(e.value);

@@ -23,6 +23,8 @@ public:
 
     TotalsSeries(WindowDesign design, const NumberFormat& format, int count, Report report);
 
+    SeriesLength seriesLength() const final { return SeriesLength::exactly(count_); }
+
 private:
     Step step(TotalsState& s, const Entry& e) override;
     // The average is a variable of the windows that show it.

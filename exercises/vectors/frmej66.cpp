@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "exercises/vectors/change.h"
 #include "exercises/vectors/vector_layout.h"
 #include "exercises/vectors/vector_window.h"
@@ -67,6 +69,17 @@ public:
         inputBox_ = "txtej6602";
         entryButton_ = "cmdej6602";
         exitButton_ = "cmdej6603";
+    }
+
+    // The amounts are counted once their number is in.
+    SeriesLength seriesLength() const override {
+        if (s.wages == Single(0.0f)) return {};
+        constexpr int most = std::numeric_limits<int>::max();
+        return SeriesLength::exactly(s.wages.value() < static_cast<float>(most) ? static_cast<int>(s.wages.value()) : most);
+    }
+    std::string progress() const override {
+        if (s.wages == Single(0.0f)) return "primero, la cantidad de sueldos";
+        return ExerciseWindow::progress();
     }
 
     // The number of wages comes first.

@@ -69,6 +69,10 @@ protected:
     VectorWindow(WindowDesign design, const NumberFormat& format, Admission admission, Wording wording = {})
         : Exercise<State>(std::move(design), format, std::move(wording)), admission_(admission) {}
 
+    SeriesLength seriesLength() const final {
+        return SeriesLength::exactly(static_cast<int>(this->s.series.vector.last().value()));
+    }
+
     // The window's accumulation of the element just stored.
     virtual void accumulate(State&, Single /*element*/) {}
     // The work done once the N-th value is stored, before the completion step.

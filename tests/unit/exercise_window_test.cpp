@@ -52,6 +52,41 @@ TEST(EntryCycle, ActivationStartsTheSeriesAfresh) {
     EXPECT_FALSE(tally.complete());
 }
 
+// A reset the student did not ask for says in the desk check what it dropped.
+TEST(EntryCycle, AResetSaysHowManyValuesItDropped) {
+    Opened w("frmej01");
+    w.enterAll({"5", "x", "8", "2"}).reactivate();
+    EXPECT_EQ(w.window().dropped(), 3);
+    EXPECT_EQ(w.window().trace().rows().back().result, "reinicio: se descartaron 3 valores");
+    w.reactivate();
+    EXPECT_EQ(w.window().dropped(), 0);
+    EXPECT_EQ(w.window().trace().rows().back().result, "reinicio");
+}
+
+// Where the series stands: a fixed count, a series between bounds, a count typed first.
+TEST(EntryCycle, TheProgressSaysHowFarTheSeriesHasGone) {
+    struct Case {
+        const char* window;
+        std::vector<std::string> typed;
+        const char* progress;
+    } cases[] = {
+        {"frmej01", {}, "la serie pide 10 valores"},
+        {"frmej01", {"1", "x", "2"}, "valor 2 de 10"},
+        {"frmej01", oneToTen(), "serie completa"},
+        {"frmej45", times(3, "1"), "3 ingresados: faltan 5 para el mínimo, caben 9 más"},
+        {"frmej45", times(9, "1"), "9 ingresados: ya puede terminar con 0, caben 3 más"},
+        {"frmej45", times(12, "1"), "12 ingresados: completó el máximo: falta el 0"},
+        {"frmej66", {}, "primero, la cantidad de sueldos"},
+        {"frmej66", {"3", "100"}, "valor 1 de 3"},
+        {"frmej18", {}, ""},
+    };
+    for (const auto& c : cases) {
+        Opened w(c.window);
+        for (const auto& text : c.typed) w.type(text);
+        EXPECT_EQ(w.window().progress(), c.progress) << c.window << " after " << c.typed.size();
+    }
+}
+
 // A press whose sum would leave the single range is refused, and whatever the press had
 // already changed (a count, a class) is as it was before it.
 TEST(EntryCycle, AnOverflowingPressIsRefusedAndChangesNothing) {

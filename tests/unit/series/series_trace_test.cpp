@@ -25,7 +25,7 @@ TEST(SeriesTrace, EveryPressAndResetAddsItsRow) {
     EXPECT_EQ(line(w, 1), "1\t\treinicio\t1\t0\t0");
     EXPECT_EQ(line(w, 2), "2\t 5x\tEl valor  5x no es numérico\t1\t0\t0");
     EXPECT_EQ(line(w, 3), "3\t5\taceptado\t2\t5\t5");
-    EXPECT_EQ(line(w, 4), "4\t\treinicio\t1\t0\t0");
+    EXPECT_EQ(line(w, 4), "4\t\treinicio: se descartó 1 valor\t1\t0\t0");
     // The second 3E+38 would overflow the sum: refused, and the state stays as it was.
     EXPECT_EQ(line(w, 6), "6\t3E+38\tEl valor 3E+38 no es lo pedido\t2\t3E+38\t3E+38");
     EXPECT_EQ(rows[5].changed, std::vector<bool>(3, false));
