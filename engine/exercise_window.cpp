@@ -99,12 +99,13 @@ std::string ExerciseWindow::progress() const {
     if (length.least == length.most)
         return accepted_ == 0 ? "la serie pide " + most + " valores" : "valor " + std::to_string(accepted_) + " de " + most;
     std::string out = std::to_string(accepted_) + (accepted_ == 1 ? " ingresado: " : " ingresados: ");
-    if (accepted_ < length.least)
-        out += "faltan " + std::to_string(length.least - accepted_) + " para el mínimo, ";
-    else if (accepted_ < length.most)
+    const int missing = length.least - accepted_, room = length.most - accepted_;
+    if (missing > 0)
+        out += (missing == 1 ? "falta 1" : "faltan " + std::to_string(missing)) + " para el mínimo, ";
+    else if (room > 0)
         out += "ya puede terminar con 0, ";
-    if (accepted_ >= length.most) return out + "completó el máximo: falta el 0";
-    return out + "caben " + std::to_string(length.most - accepted_) + " más";
+    if (room <= 0) return out + "completó el máximo: falta el 0";
+    return out + (room == 1 ? "cabe 1 más" : "caben " + std::to_string(room) + " más");
 }
 
 
