@@ -46,6 +46,28 @@ bool Trace::differs(const std::vector<std::string>& values) const {
     return rows_.empty() || rows_.back().values != values;
 }
 
+namespace {
+
+std::vector<std::string_view> elements(std::string_view text) {
+    std::vector<std::string_view> out;
+    for (std::size_t at = text.find_first_not_of(' '); at != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        out.push_back(text.substr(at, end - at));
+        at = text.find_first_not_of(' ', end);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<bool> changedElements(std::string_view before, std::string_view after) {
+    const auto old = elements(before), now = elements(after);
+    std::vector<bool> changed(now.size(), old.size() != now.size());
+    if (old.size() == now.size())
+        for (std::size_t i = 0; i < now.size(); ++i) changed[i] = old[i] != now[i];
+    return changed;
+}
+
 void Trace::record(std::string entered, std::string result, std::vector<std::string> values, AlgorithmPart algorithm) {
     TraceRow row{++events_, std::move(entered), std::move(result), std::move(values), {}, std::move(algorithm)};
     row.changed.resize(row.values.size(), false);

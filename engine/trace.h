@@ -57,6 +57,10 @@ struct AlgorithmPart {
     }
 };
 
+// Which elements of a vector's text differ from those of the row before, element by
+// element (a swap of a sort marks its pair); every element when the count differs.
+std::vector<bool> changedElements(std::string_view before, std::string_view after);
+
 // One event of an exercise window: a press, a pass of a completion loop or a reset.
 struct TraceRow {
     long number = 0;                 // "N°": the event's number, from 1

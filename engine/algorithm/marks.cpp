@@ -121,4 +121,18 @@ std::vector<int> assigningLines(const Program& program, int var) {
     return out;
 }
 
+std::string aboutVariable(const Program& program, int var) {
+    const Variable& v = program.variables[static_cast<std::size_t>(var)];
+    std::string out = v.type == DataType::Unknown ? std::string("sin tipo definido") : std::string(typeName(v.type));
+    if (v.array) out = "arreglo de " + out;
+    const std::vector<int> lines = assigningLines(program, var);
+    if (lines.empty()) return out + "; no se le asigna ningún valor";
+    out += lines.size() == 1 ? "; se asigna en la línea " : "; se asigna en las líneas ";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) out += ", ";
+        out += std::to_string(lines[i]);
+    }
+    return out;
+}
+
 }  // namespace ej::algorithm

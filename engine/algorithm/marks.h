@@ -44,4 +44,8 @@ Marks marksOf(const Event& event, std::size_t lineCount, std::optional<std::size
 // it, the steps of a loop run in one go. Ascending, each once.
 std::vector<int> assigningLines(const Program& program, int var);
 
+// A variable as a desk check's header explains it: its type, and where it is given its
+// value ("Entero; se asigna en las líneas 9, 15").
+std::string aboutVariable(const Program& program, int var);
+
 }  // namespace ej::algorithm

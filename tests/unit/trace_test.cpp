@@ -28,6 +28,23 @@ TEST(Trace, KeepsTheNewestRowsAndCountsTheOthers) {
     EXPECT_EQ(t.rows().back().number, 5);
 }
 
+// The desk check keeps its newest 10,000 rows, enough for any series a student types.
+TEST(Trace, KeepsTenThousandRowsByDefault) {
+    Trace t;
+    for (int i = 1; i <= 10001; ++i) t.record("1", "aceptado", row(i, 0.0f));
+    EXPECT_EQ(t.rows().size(), 10000u);
+    EXPECT_EQ(t.dropped(), 1u);
+}
+
+// A sort's pass changes a pair: only its two elements are marked.
+TEST(Trace, MarksTheElementsOfAVectorThatChanged) {
+    using Marks = std::vector<bool>;
+    EXPECT_EQ(changedElements(" 3 1 2", " 1 3 2"), (Marks{true, true, false}));
+    EXPECT_EQ(changedElements(" 1 2 3", " 1 2 3"), (Marks{false, false, false}));
+    EXPECT_EQ(changedElements(" 1 2", " 1 2 -4,5"), (Marks{true, true, true}));
+    EXPECT_EQ(changedElements(" 1 2 …", " 1 7 …"), (Marks{false, true, false}));
+}
+
 TEST(Trace, CopiesAsTabSeparatedLines) {
     Trace t(1);
     t.useNames({"contador", "valor"});

@@ -109,6 +109,13 @@ TEST(ListingMarks, TheLinesThatGiveAVariableItsValue) {
     EXPECT_EQ(assigningLines(reduction, 1), (std::vector<int>{5, 7}));     // copia: and the loop's step
     EXPECT_EQ(assigningLines(passes, 0), (std::vector<int>{5, 8}));        // n
     EXPECT_EQ(assigningLines(passes, 1), (std::vector<int>{4, 7}));        // k: a Leer and a Para
+    // What a desk check's header says of each.
+    const Compiled typed = compile("Algoritmo a\n\tDefinir n Como Entero\n\tDefinir v, w Como Real\n"
+                                   "\tDimension v[3]\n\tLeer n\n\tv[n] <- 1\nFinAlgoritmo\n");
+    EXPECT_EQ(aboutVariable(*typed.program, 0), "Entero; se asigna en la línea 5");
+    EXPECT_EQ(aboutVariable(*typed.program, 1), "arreglo de Real; se asigna en la línea 6");
+    EXPECT_EQ(aboutVariable(*typed.program, 2), "Real; no se le asigna ningún valor");
+    EXPECT_EQ(aboutVariable(reduction, 1).substr(aboutVariable(reduction, 1).find(';')), "; se asigna en las líneas 5, 7");
 }
 
 }  // namespace
