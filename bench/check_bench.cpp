@@ -1,5 +1,5 @@
 // The check of a student's algorithm against its window with 100 series (the teacher's
-// 54 and 46 random ones), for the windows whose series are longest or whose presses run
+// and random ones), for the windows whose series are longest or whose presses run
 // the most: a bounded series, a sort, the change breakdown, and the slowest of all, found
 // among the seventy rather than named, so that it stays the slowest as they change.
 #include <benchmark/benchmark.h>
@@ -10,31 +10,33 @@
 #include "engine/algorithm/compiler.h"
 #include "engine/algorithm/sources.h"
 #include "engine/solution/check.h"
+#include "engine/trial_series.h"
 #include "shell/catalog.h"
+#include "shell/exercise_check.h"
 
 namespace {
 
-ej::solution::CheckOptions hundredSeries() {
-    ej::solution::CheckOptions options;
-    options.randomSeries = 100 - 54;
+ej::solution::CheckOptions hundredSeries(const std::string& window) {
+    ej::solution::CheckOptions options = ej::checkOptions(window);
+    options.randomSeries = 100 - static_cast<int>(ej::teacherSeries().size());
     return options;
 }
 
 void checkWindow(benchmark::State& state, const std::string& window) {
     const auto program = ej::algorithm::compile(ej::algorithm::source(window)).program;
-    const auto maker = [window](const ej::NumberFormat& f) { return ej::exerciseWindow(window, f); };
-    for (auto _ : state) benchmark::DoNotOptimize(ej::solution::check(maker, program, hundredSeries()));
+    const auto maker = ej::windowMaker(window);
+    for (auto _ : state) benchmark::DoNotOptimize(ej::solution::check(maker, program, hundredSeries(window)));
 }
 
 std::string slowestWindow() {
     std::string slowest;
     auto longest = std::chrono::steady_clock::duration::zero();
     for (const auto& [window, make] : ej::catalog()) {
-        const auto maker = [window](const ej::NumberFormat& f) { return ej::exerciseWindow(window, f); };
+        const auto maker = ej::windowMaker(window);
         if (!maker({})) continue;
         const auto program = ej::algorithm::compile(ej::algorithm::source(window)).program;
         const auto start = std::chrono::steady_clock::now();
-        ej::solution::check(maker, program, hundredSeries());
+        ej::solution::check(maker, program, hundredSeries(window));
         if (const auto took = std::chrono::steady_clock::now() - start; took > longest) {
             longest = took;
             slowest = window;

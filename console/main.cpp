@@ -14,6 +14,7 @@
 #include "engine/algorithm/console.h"
 #include "engine/solution/class_check.h"
 #include "shell/catalog.h"
+#include "shell/exercise_check.h"
 
 namespace {
 
@@ -38,18 +39,15 @@ int usage() {
 
 int compare(int argc, char** argv) {
     std::vector<std::string> files;
-    ej::solution::CheckOptions options;
     std::string window;
+    long series = -1, seed = -1;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         long value = 0;
         if (arg == "--series" || arg == "--semilla") {
             if (i + 1 >= argc || !number(argv[i + 1], value) || value > 100000) return usage();
             ++i;
-            if (arg == "--series")
-                options.randomSeries = static_cast<int>(value);
-            else
-                options.seed = static_cast<unsigned>(value);
+            (arg == "--series" ? series : seed) = value;
         } else if (window.empty()) {
             if (!number(arg, value)) return usage();
             window = "frmej" + std::string(arg.size() < 2 ? "0" : "") + arg;
@@ -58,12 +56,14 @@ int compare(int argc, char** argv) {
         }
     }
     if (files.empty()) return usage();
+    ej::solution::CheckOptions options = ej::checkOptions(window);
+    if (series >= 0) options.randomSeries = static_cast<int>(series);
+    if (seed >= 0) options.seed = static_cast<unsigned>(seed);
     if (!ej::exerciseWindow(window, options.format)) {
         std::cerr << "No hay un ejercicio " << window.substr(5) << ": los ejercicios van del 01 al 69 (y el 1801)\n";
         return kUsage;
     }
-    const auto maker = [window](const ej::NumberFormat& format) { return ej::exerciseWindow(window, format); };
-    return ej::solution::checkFiles(maker, files, options, std::cout, std::cerr);
+    return ej::solution::checkFiles(ej::windowMaker(window), files, options, std::cout, std::cerr);
 }
 
 }  // namespace

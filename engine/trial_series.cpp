@@ -78,6 +78,11 @@ std::vector<TrialSeries> teacherSeries() {
     for (const char* same : {"7", "-7", "4"}) all.push_back(constant(std::string("todos ") + same, {same}));
     all.push_back(constant("empates de los extremos", {"3", "9", "3", "9", "5"}));
     all.push_back(constant("empates de los extremos negativos", {"-3", "-9", "-3", "-9", "-5"}));
+    // Beyond any number a student may start an extreme with, as 99999 or -99999, and
+    // small enough that no sum of a series passes 2^24.
+    all.push_back(endingWhenStuck("todos grandes", [](std::mt19937& r) { return std::to_string(between(r, 100000, 150000)); }));
+    all.push_back(endingWhenStuck("todos grandes negativos",
+                                  [](std::mt19937& r) { return std::to_string(-between(r, 100000, 150000)); }));
     // Each class of sign and parity alone, and each two together: every other class empty.
     const std::array<std::pair<char, char>, 5> classes{{{'+', 'p'}, {'+', 'i'}, {'-', 'p'}, {'-', 'i'}, {'0', 'p'}}};
     for (std::size_t a = 0; a < classes.size(); ++a)

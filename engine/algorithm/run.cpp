@@ -106,16 +106,17 @@ std::string capitalized(std::string text) {
 
 // A window's vector takes as many values as the student types: its algorithm's may be
 // given any size, and stores what is written.
-Limits windowLimits() {
+Limits windowLimits(long budget) {
     Limits limits;
     limits.size = std::numeric_limits<double>::infinity();
+    limits.budget = budget;
     return limits;
 }
 
 }  // namespace
 
-Run::Run(std::shared_ptr<const Program> program, NumberFormat format)
-    : program_(program), machine_(std::move(program), std::move(format), windowLimits()),
+Run::Run(std::shared_ptr<const Program> program, NumberFormat format, long budget)
+    : program_(program), machine_(std::move(program), std::move(format), windowLimits(budget)),
       recorder_(std::make_unique<Recorder>(program_->lines.size())) {
     recorder_->values = [this] { return texts(); };
     machine_.setObserver(recorder_.get());

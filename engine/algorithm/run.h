@@ -55,7 +55,8 @@ class Run {
 public:
     static constexpr std::size_t kShownElements = 100;  // of a vector, in a desk-check row
 
-    Run(std::shared_ptr<const Program> program, NumberFormat format);
+    // `budget`: the instructions it may run between two waits.
+    Run(std::shared_ptr<const Program> program, NumberFormat format, long budget = Limits{}.budget);
     ~Run();
     Run(Run&&) = delete;
 

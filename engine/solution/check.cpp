@@ -1,8 +1,11 @@
 #include "engine/solution/check.h"
 
+#include <cmath>
+#include <optional>
 #include <random>
 
 #include "engine/algorithm/compiler.h"
+#include "engine/conversions.h"
 #include "engine/recording_view.h"
 #include "engine/solution/student_run.h"
 #include "engine/trial_series.h"
@@ -18,8 +21,8 @@ constexpr int kMaxStoppedReplays = 6;
 // A window and the student's algorithm beside it, on headless controls.
 class Bench {
 public:
-    Bench(const WindowMaker& make, std::shared_ptr<const algorithm::Program> program, const NumberFormat& format)
-        : window_(make(format)), student_(std::move(program), *window_) {
+    Bench(const WindowMaker& make, std::shared_ptr<const algorithm::Program> program, const CheckOptions& options)
+        : window_(make(options.format)), student_(std::move(program), *window_, options.budget) {
         window_->follow(&student_);
     }
     ~Bench() {
@@ -57,14 +60,39 @@ private:
     std::optional<RecordingView> view_;
 };
 
-// Whether a text is as plain as a typed value gets: a whole number of two digits or less.
-bool plain(const std::string& text) {
-    return !text.empty() && text.size() <= 3 && text.find_first_not_of("-0123456789") == std::string::npos;
+// A series' text as a student of this locale types it: "2,5" where the decimal point
+// is a comma; a large value made plain where the check leaves those out.
+std::string typedAs(std::string text, const CheckOptions& options, std::mt19937& random) {
+    const bool number = text.find_first_not_of("0123456789.-+eE") == std::string::npos;
+    if (number && options.format.decimal != ".")
+        for (std::size_t at; (at = text.find('.')) != std::string::npos;) text.replace(at, 1, options.format.decimal);
+    if (!isNumeric(text, options.format)) return text;
+    const double value = readValue(text, options.format);
+    constexpr double kSingleMost = 3.4028234663852886e38;  // past it, refused before any rule
+    if (std::fabs(value) < options.plainFrom || std::fabs(value) > kSingleMost) return text;
+    const std::string plain = std::to_string(1 + random() % 20);
+    return value < 0 ? "-" + plain : plain;
+}
+
+// How plain a typed text reads, the plainest first: 1, -1, 2, 0, -2, 3…; none for what
+// is not a whole number of a few digits (a fraction, 16777217, "-0", "abc").
+std::optional<long> plainness(const std::string& text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string::npos ||
+        (digits.size() > 1 && digits[0] == '0') || (negative && digits == "0"))
+        return std::nullopt;
+    const long n = std::stol(digits);
+    return n == 0 ? 9 : 4 * n + (negative ? 2 : 0);
+}
+bool plainer(const std::string& text, const std::string& than) {
+    const auto rank = plainness(text), other = plainness(than);
+    return rank && (!other || *rank < *other);
 }
 
 // The shortest and plainest series found by leaving out one press at a time, then
-// putting small whole numbers in place of the others, while a difference still shows:
-// a student reads "1; 2; 3", not forty values past 2^24.
+// putting small whole numbers in place of the others, over again while that helps: a
+// student reads "1; 2; 3", not forty values past 2^24.
 Difference shrunk(Bench& bench, Difference found) {
     // A stopped run may be an endless loop, which spends its whole budget at each try.
     const bool stopped = found.algorithm.find("se detuvo") != std::string::npos;
@@ -77,17 +105,29 @@ Difference shrunk(Bench& bench, Difference found) {
         found = *bench.difference();
         return true;
     };
-    for (std::size_t leave = 0; leave < found.typed.size() && replays < most;) {
-        std::vector<std::string> shorter = found.typed;
-        shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(leave));
-        if (!tryInstead(shorter)) ++leave;
-    }
-    for (std::size_t at = 0; at < found.typed.size() && replays < most; ++at) {
-        if (plain(found.typed[at])) continue;
-        for (const std::string& instead : {std::to_string(at + 1), std::string("1"), std::string("2")}) {
-            std::vector<std::string> plainer = found.typed;
-            plainer[at] = instead;
-            if (tryInstead(plainer)) break;
+    // Each round leaves the series shorter or with fewer texts that are not plain.
+    for (bool changed = true; changed && replays < most;) {
+        changed = false;
+        for (std::size_t leave = 0; leave < found.typed.size() && replays < most;) {
+            std::vector<std::string> fewer = found.typed;
+            fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(leave));
+            if (tryInstead(fewer))
+                changed = true;
+            else
+                ++leave;
+        }
+        for (std::size_t at = 0; at < found.typed.size() && replays < most; ++at) {
+            const std::string was = found.typed[at];
+            const std::string sign = !was.empty() && was[0] == '-' && was != "-0" ? "-" : "";
+            for (const std::string& instead : {sign + std::to_string(at + 1), sign + "1", sign + "2", std::string("0")}) {
+                if (!plainer(instead, was)) continue;
+                std::vector<std::string> typed = found.typed;
+                typed[at] = instead;
+                if (tryInstead(typed)) {
+                    changed = true;
+                    break;
+                }
+            }
         }
     }
     return found;
@@ -112,7 +152,7 @@ Verdict check(const WindowMaker& window, std::string_view source, const CheckOpt
 }
 
 Verdict check(const WindowMaker& window, std::shared_ptr<const algorithm::Program> program, const CheckOptions& options) {
-    Bench bench(window, std::move(program), options.format);
+    Bench bench(window, std::move(program), options);
     std::vector<TrialSeries> series = teacherSeries();
     for (int i = 0; i < options.randomSeries; ++i) series.push_back(randomSeries());
     Verdict verdict;
@@ -122,7 +162,7 @@ Verdict check(const WindowMaker& window, std::shared_ptr<const algorithm::Progra
         bench.open();
         ++verdict.seriesPlayed;
         while (!bench.difference() && !bench.complete() && progress.presses < kMaxPresses) {
-            const std::string text = series[i].next(progress, random);
+            const std::string text = typedAs(series[i].next(progress, random), options, random);
             bench.type(text);
             progress.took(text, bench.refused());
         }
@@ -136,8 +176,8 @@ Verdict check(const WindowMaker& window, std::shared_ptr<const algorithm::Progra
 }
 
 Replayed replay(const WindowMaker& window, std::shared_ptr<const algorithm::Program> program,
-                const std::vector<std::string>& typed, const NumberFormat& format) {
-    Bench bench(window, std::move(program), format);
+                const std::vector<std::string>& typed, const CheckOptions& options) {
+    Bench bench(window, std::move(program), options);
     bench.play(typed);
     return {bench.window().trace(), bench.student().trace(), bench.difference()};
 }

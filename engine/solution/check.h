@@ -5,6 +5,7 @@
 // a student sees of the two differs (student_run.h says how they are compared). The
 // series that shows it is shrunk to the shortest that still does.
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,12 @@ struct CheckOptions {
     int randomSeries = 100;  // after the teacher's
     unsigned seed = 2005;
     NumberFormat format{",", "."};
+    // Values from this size on are typed as small ones instead. Past 2^24 a single no
+    // longer holds every whole number: where parity is asked, the window's rule for them
+    // is part of the exercise; elsewhere they, and values whose sums or products pass
+    // it, only show how the window rounds, which a student cannot be asked to repeat.
+    double plainFrom = std::numeric_limits<double>::infinity();
+    long budget = 50'000'000;  // instructions between two `Leer`s of the student's algorithm
 };
 
 struct Verdict {
@@ -51,6 +58,6 @@ struct Replayed {
     std::optional<Difference> difference;
 };
 Replayed replay(const WindowMaker& window, std::shared_ptr<const algorithm::Program> program,
-                const std::vector<std::string>& typed, const NumberFormat& format = {",", "."});
+                const std::vector<std::string>& typed, const CheckOptions& options = {});
 
 }  // namespace ej::solution

@@ -2,6 +2,7 @@
 
 #include <fast_float.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -20,7 +21,7 @@ bool letterEndsAt(std::string_view s, std::size_t k) {
 }
 
 // The number that starts at `at`, if one does: its length, else 0.
-std::size_t numberAt(std::string_view s, std::size_t at) {
+std::size_t numberAt(std::string_view s, std::size_t at, char decimal = '.') {
     std::size_t i = at;
     const auto word = [&](std::size_t k) { return letterEndsAt(s, k) || digit(s[k]); };
     if (s[i] == '-') {
@@ -29,7 +30,7 @@ std::size_t numberAt(std::string_view s, std::size_t at) {
     }
     if (!digit(s[i]) || (i == at && i > 0 && (word(i - 1) || (s[i - 1] == '-' && i > 1 && word(i - 2))))) return 0;
     while (i < s.size() && digit(s[i])) ++i;
-    if (i + 1 < s.size() && (s[i] == '.' || s[i] == ',') && digit(s[i + 1])) {
+    if (i + 1 < s.size() && s[i] == decimal && digit(s[i + 1])) {
         ++i;
         while (i < s.size() && digit(s[i])) ++i;
     }
@@ -76,10 +77,10 @@ double lastPlace(std::string_view text, int& significant) {
 
 }  // namespace
 
-std::vector<NumberInText> numbersIn(std::string_view line) {
+std::vector<NumberInText> numbersIn(std::string_view line, char decimal) {
     std::vector<NumberInText> out;
     for (std::size_t i = 0; i < line.size();) {
-        const std::size_t length = numberAt(line, i);
+        const std::size_t length = numberAt(line, i, decimal);
         if (length == 0) {
             ++i;
             continue;
@@ -91,10 +92,10 @@ std::vector<NumberInText> numbersIn(std::string_view line) {
     return out;
 }
 
-std::string masked(std::string_view line) {
+std::string masked(std::string_view line, char decimal) {
     std::string out;
     for (std::size_t i = 0; i < line.size();) {
-        const std::size_t length = numberAt(line, i);
+        const std::size_t length = numberAt(line, i, decimal);
         if (length == 0) {
             out += line[i++];
         } else {
@@ -149,16 +150,43 @@ private:
     std::vector<int> owner_;
 };
 
-bool onlyNumbers(std::string_view text) { return masked(text).find_first_not_of("# ") == std::string::npos; }
+bool onlyNumbers(std::string_view text, char decimal) {
+    return masked(text, decimal).find_first_not_of("# ") == std::string::npos;
+}
 
 }  // namespace
 
-std::optional<std::size_t> missingResult(const std::vector<ShownResult>& shown, const std::vector<std::string>& written) {
+namespace {
+
+// The first run of a vector's numbers not yet taken: one after the other, or each right
+// after its subscript, 1 to N ("v[1] = 3", "v[2] = 5"). Taken when found.
+bool takeRun(const std::vector<NumberInText>& wanted, const std::vector<NumberInText>& numbers,
+             std::vector<bool>& taken) {
+    const auto at = [&](std::size_t start, std::size_t step, std::size_t k) { return start + k * step; };
+    for (const std::size_t step : {1u, 2u})
+        for (std::size_t start = step - 1; at(start, step, wanted.size() - 1) < numbers.size(); ++start) {
+            bool found = true;
+            for (std::size_t k = 0; found && k < wanted.size(); ++k) {
+                const std::size_t n = at(start, step, k);
+                found = !taken[n] && sameNumber(numbers[n], wanted[k]) &&
+                        (step == 1 || numbers[n - 1].value == static_cast<double>(k + 1));
+            }
+            if (!found) continue;
+            for (std::size_t k = 0; k < wanted.size(); ++k) taken[at(start, step, k)] = true;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::size_t> missingResult(const std::vector<ShownResult>& shown, const std::vector<std::string>& written,
+                                         char decimal) {
     std::vector<NumberInText> numbers;
     std::size_t linesWithoutNumbers = 0;
     for (const auto& line : written) {
         auto found = numbersIn(line);
-        if (found.empty() && masked(line).size() > 0) ++linesWithoutNumbers;
+        if (found.empty() && !masked(line).empty()) ++linesWithoutNumbers;
         numbers.insert(numbers.end(), found.begin(), found.end());
     }
     std::vector<bool> taken(numbers.size(), false);
@@ -167,29 +195,21 @@ std::optional<std::size_t> missingResult(const std::vector<ShownResult>& shown, 
     std::set<std::string> texts;
     std::optional<std::size_t> firstText;
     for (std::size_t r = 0; r < shown.size(); ++r) {
-        const auto wanted = numbersIn(shown[r].text);
-        if (wanted.empty() || !onlyNumbers(shown[r].text)) {
+        const auto wanted = numbersIn(shown[r].text, decimal);
+        if (wanted.empty() || !onlyNumbers(shown[r].text, decimal)) {
             // A text: an empty class's words, said the student's way.
             texts.insert(shown[r].text);
             if (!firstText && texts.size() > linesWithoutNumbers) firstText = r;
-            continue;
-        }
-        if (wanted.size() == 1) {
+        } else if (wanted.size() == 1) {
             scalars.push_back(wanted.front());
             scalarIndex.push_back(r);
-            continue;
+        } else if (!takeRun(wanted, numbers, taken)) {
+            return r;
         }
-        // A vector: its numbers one after the other, the first run not yet taken.
-        bool found = false;
-        for (std::size_t start = 0; !found && start + wanted.size() <= numbers.size(); ++start) {
-            found = true;
-            for (std::size_t k = 0; found && k < wanted.size(); ++k)
-                found = !taken[start + k] && sameNumber(numbers[start + k], wanted[k]);
-            if (found)
-                for (std::size_t k = 0; k < wanted.size(); ++k) taken[start + k] = true;
-        }
-        if (!found) return r;
     }
+    for (std::size_t k = 0; k < scalars.size(); ++k)
+        if (std::none_of(numbers.begin(), numbers.end(), [&](const auto& n) { return sameNumber(n, scalars[k]); }))
+            return scalarIndex[k];
     Matching matching(scalars, numbers, taken);
     for (std::size_t k = 0; k < scalars.size(); ++k)
         if (!matching.place(k)) return scalarIndex[k];

@@ -16,14 +16,16 @@ struct NumberInText {
     std::string text;  // as written: "-1,5", "1.677722E+07"
 };
 
-// The numbers of a line, in order: a decimal point or comma between digits belongs to
-// the number; a minus sign right before a digit does, unless it follows a letter or a
-// digit ("x-1" is x minus 1 only to a reader of code, and nobody writes that).
-std::vector<NumberInText> numbersIn(std::string_view line);
+// The numbers of a line, in order: the decimal separator between digits belongs to the
+// number; a minus sign right before a digit does, unless it follows a letter or a digit
+// ("x-1" is x minus 1 only to a reader of code, and nobody writes that). A student's
+// algorithm writes numbers as PSeInt does, with a decimal point: a comma in its lines
+// separates ("-3,0,3" is three numbers); the window writes them in the user's format.
+std::vector<NumberInText> numbersIn(std::string_view line, char decimal = '.');
 
 // The line with each number replaced by "#" and its blanks trimmed: "Ingrese el número 3"
 // and "Ingrese el número 1" read alike.
-std::string masked(std::string_view line);
+std::string masked(std::string_view line, char decimal = '.');
 
 // Whether a number the student wrote is the window's, at the precision the window
 // shows it with: "1,4666667" and "1.466667" are "1,466667"; "1,47" is not. A last-digit
@@ -39,8 +41,11 @@ struct ShownResult {
 
 // The first result the lines written at the end do not hold, or none: each number
 // result is one of the numbers written, each once, in any order; a vector box is its
-// numbers, in order, one after the other; a text (an empty class) is a line without
-// any number. Captions are free.
-std::optional<std::size_t> missingResult(const std::vector<ShownResult>& shown, const std::vector<std::string>& written);
+// numbers, in order, one after the other or each after its subscript ("v[2] = 5"); a
+// text (an empty class) is a line without any number. Captions are free. A result whose
+// number is nowhere is named before one that lost its number to another.
+// The window's texts have `decimal` for their decimal separator; the lines, a point.
+std::optional<std::size_t> missingResult(const std::vector<ShownResult>& shown, const std::vector<std::string>& written,
+                                         char decimal);
 
 }  // namespace ej::solution

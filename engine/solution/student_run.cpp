@@ -16,7 +16,7 @@ std::string quoted(const std::string& text) {
 
 // Lines as a list: «Mayor: 9», «Lugar: 4»; at most a few, then "…".
 std::string quotedLines(const std::vector<std::string>& lines) {
-    constexpr std::size_t kShown = 6;
+    constexpr std::size_t kShown = 12;
     std::string out;
     for (std::size_t i = 0; i < lines.size() && i < kShown; ++i) {
         if (i > 0) out += ", ";
@@ -38,8 +38,8 @@ std::string stoppedAt(const algorithm::Note& note) {
 
 }  // namespace
 
-StudentRun::StudentRun(std::shared_ptr<const algorithm::Program> program, const ExerciseWindow& window)
-    : program_(std::move(program)), window_(window) {
+StudentRun::StudentRun(std::shared_ptr<const algorithm::Program> program, const ExerciseWindow& window, long budget)
+    : program_(std::move(program)), window_(window), budget_(budget) {
     std::vector<std::string> names;
     for (const auto& v : program_->variables) names.push_back(v.name);
     trace_.useNames(std::move(names));
@@ -61,7 +61,8 @@ void StudentRun::restarted() {
     presses_.clear();
     difference_.reset();
     prompts_.clear();
-    run_.emplace(program_, window_.format());
+    // Numbers written as PSeInt writes them, with a point, whatever the user's format.
+    run_.emplace(program_, NumberFormat{".", ","}, budget_);
     const algorithm::Event event = run_->start();
     for (const auto& line : event.written) prompts_.insert(masked(line));
     if (!event.prompt.empty()) prompts_.insert(masked(event.prompt));
@@ -149,11 +150,13 @@ std::optional<Difference> StudentRun::judge(const WindowPress& press, const algo
         const ControlDesign* box = window_.design().find(r.box);
         shown.push_back({box ? window_.design().captionFor(*box) : r.box, r.text});
     }
-    const auto missing = missingResult(shown, said);
+    const char decimal = window_.format().decimal.size() == 1 ? window_.format().decimal[0] : ',';
+    const auto missing = missingResult(shown, said, decimal);
     if (!missing) return std::nullopt;
     const ShownResult& result = shown[*missing];
-    const bool text = numbersIn(result.text).empty();
-    d.window += " y muestra en " + quoted(result.caption) + " " + quoted(result.text);
+    const bool text = numbersIn(result.text, decimal).empty();
+    const auto first = result.text.find_first_not_of(' ');
+    d.window += " y muestra en " + quoted(result.caption) + " " + quoted(first == std::string::npos ? result.text : result.text.substr(first));
     d.line = event.waitingLine;
     if (said.empty())
         d.algorithm = "tu algoritmo terminó sin escribir ningún resultado";

@@ -29,7 +29,11 @@ namespace ej::solution {
 
 class StudentRun final : public PressFollower {
 public:
-    StudentRun(std::shared_ptr<const algorithm::Program> program, const ExerciseWindow& window);
+    // A student's loops may take many more instructions than the window's algorithm
+    // (a breakdown over a vector of notes, step by step): ten times its budget between
+    // two `Leer`s, and a loop that never ends is still stopped within a second or so.
+    StudentRun(std::shared_ptr<const algorithm::Program> program, const ExerciseWindow& window,
+               long budget = 50'000'000);
 
     void restarted() override;
     void pressed(const WindowPress& press) override;
@@ -58,6 +62,7 @@ private:
 
     std::shared_ptr<const algorithm::Program> program_;
     const ExerciseWindow& window_;
+    long budget_;
     std::optional<algorithm::Run> run_;
     Trace trace_;
     std::set<std::string> prompts_;  // masked lines that ask for a value

@@ -15,28 +15,28 @@
 #include "engine/algorithm/sources.h"
 #include "engine/solution/check.h"
 #include "engine/solution/class_check.h"
+#include "engine/trial_series.h"
 #include "shell/catalog.h"
+#include "shell/exercise_check.h"
 #include "tests/unit/solution/solutions.h"
 
 namespace ej::solution {
 namespace {
 
-CheckOptions options() {
-    CheckOptions o;
+CheckOptions options(const std::string& window = "frmej05") {
+    CheckOptions o = checkOptions(window);
     if (const char* series = std::getenv("EJ_CHECK_SERIES")) o.randomSeries = std::atoi(series);
     return o;
 }
 
-WindowMaker maker(const std::string& window) {
-    return [window](const NumberFormat& f) { return exerciseWindow(window, f); };
-}
+WindowMaker maker(const std::string& window) { return windowMaker(window); }
 
 TEST(SolutionCheck, EveryWindowsOwnAlgorithmAgreesWithIt) {
     for (const auto& [name, make] : catalog()) {
         if (!exerciseWindow(name, {})) continue;
-        const Verdict v = check(maker(name), algorithm::source(name), options());
+        const Verdict v = check(maker(name), algorithm::source(name), options(name));
         EXPECT_TRUE(v.agrees()) << name << ": " << v.text();
-        EXPECT_EQ(v.seriesPlayed, 54 + options().randomSeries) << name;
+        EXPECT_EQ(v.seriesPlayed, static_cast<int>(teacherSeries().size()) + options(name).randomSeries) << name;
     }
 }
 
@@ -69,7 +69,8 @@ TEST(StudentSolutions, EachGetsTheVerdictItAnnounces) {
         const std::string name(file.name);
         const Expected expected = expectedOf(file.source);
         ASSERT_FALSE(expected.verdict.empty()) << name << " announces no verdict";
-        const Verdict v = check(maker("frmej" + name.substr(0, name.find('_'))), file.source, options());
+        const std::string window = "frmej" + name.substr(0, name.find('_'));
+        const Verdict v = check(maker(window), file.source, options(window));
         EXPECT_EQ(verdictOf(v), expected.verdict) << name << ": " << v.text();
         for (const auto& words : expected.says)
             EXPECT_NE(v.text().find(words), std::string::npos) << name << ": " << v.text();
@@ -89,8 +90,10 @@ TEST(SolutionCheck, AFaultOrAnEndlessLoopIsToldWithItsLine) {
         {"Algoritmo a\n\tDefinir x Como Real\n\tLeer x\n\tx <- 1 / (x - x)\nFinAlgoritmo\n", 4, "se detuvo en la línea 4: división por cero"},
         {"Algoritmo a\n\tDefinir v Como Real\n\tDimension v[3]\n\tLeer v[4]\nFinAlgoritmo\n", 4, "línea 4"},
     };
+    CheckOptions briefly = options();
+    briefly.budget = 5'000'000;  // the default's tenth: the same stop, sooner
     for (const auto& c : cases) {
-        const Verdict v = check(maker("frmej05"), c.source, options());
+        const Verdict v = check(maker("frmej05"), c.source, briefly);
         ASSERT_TRUE(v.difference) << c.source;
         EXPECT_EQ(v.difference->line, c.line) << v.text();
         EXPECT_NE(v.text().find(c.says), std::string::npos) << v.text();
@@ -122,7 +125,7 @@ TEST(SolutionCheck, ALatin1FileReadsRight) {
     const std::string saved = latin1(source);
     ASSERT_NE(saved.find("No ingres\xf3 N\xb0 pares"), std::string::npos);
     EXPECT_EQ(algorithm::asUtf8(saved), source);
-    EXPECT_TRUE(check(maker("frmej24"), algorithm::asUtf8(saved), options()).agrees());
+    EXPECT_TRUE(check(maker("frmej24"), algorithm::asUtf8(saved), options("frmej24")).agrees());
 }
 
 // A class's files at the console: a line each, and a status for the whole class.
