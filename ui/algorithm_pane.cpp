@@ -12,21 +12,16 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/listing_style.h"
 #include "ui/pseudocode_highlighter.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int kTabColumns = 4;
 constexpr int kNoteRoom = 16;  // characters after a line that runs: "×99 → Verdadero"
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-QColor blend(const QColor& a, const QColor& b, double t) {
-    return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t), float(a.greenF() * (1 - t) + b.greenF() * t),
-                            float(a.blueF() * (1 - t) + b.blueF() * t));
-}
 
 // The listing's text: the file's lines but the empty one after its last line break.
 QString listing(const std::vector<std::string>& lines) {
@@ -79,8 +74,8 @@ AlgorithmPane::AlgorithmPane(const ej::algorithm::Program& program, const QStrin
     // Colours from the palette's own, so that a dark one gives a dark tint.
     const QPalette p = palette();
     const QColor base = p.color(QPalette::Base), text = p.color(QPalette::Text);
-    const bool dark = base.lightness() < 128;
-    ran_ = blend(base, p.color(QPalette::Highlight), dark ? 0.35 : 0.28);
+    const bool dark = isDark(p);
+    ran_ = ranTint(p);
     assigned_ = blend(base, QColor(0xf0, 0xb4, 0x29), dark ? 0.55 : 0.6);
     note_ = blend(base, text, 0.55);
     message_ = dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb7, 0x1c, 0x1c);
@@ -143,16 +138,11 @@ void AlgorithmPane::markAssignments(int variable) {
 }
 
 void AlgorithmPane::takeFont(const QFont& font) {
-    QFont fixed(QStringLiteral("Liberation Mono"));
-    fixed.setStyleHint(QFont::Monospace);
-    fixed.setFixedPitch(true);
-    if (font.pixelSize() > 0) fixed.setPixelSize(font.pixelSize());
-    setFont(fixed);
-    margin_->setFont(fixed);
+    useListingFont(*this, font);
+    margin_->setFont(this->font());
     laidOut_.clear();
     text_ = QPixmap();
     lineHeight_ = 0;
-    setTabStopDistance(kTabColumns * QFontMetricsF(fixed).horizontalAdvance(u' '));
     setViewportMargins(marginWidth(), 0, 0, 0);
 }
 

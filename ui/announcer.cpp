@@ -37,6 +37,12 @@ Announcer::Announcer(QWidget* window) : QWidget(window) {
     hide();
 }
 
+Announcer* Announcer::of(const QWidget& window) {
+    for (QObject* child : window.children())
+        if (auto* announcer = dynamic_cast<Announcer*>(child)) return announcer;
+    return nullptr;
+}
+
 void Announcer::say(const QString& text) {
     if (text.isEmpty()) return;
     // A screen reader presents a notification as it shows: hidden, renamed, shown again.

@@ -16,6 +16,8 @@ namespace ui {
 class Announcer final : public QWidget {
 public:
     explicit Announcer(QWidget* window);
+    // The window's own, if it has one.
+    static Announcer* of(const QWidget& window);
 
     // Says text now, after what was said before.
     void say(const QString& text);

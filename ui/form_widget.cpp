@@ -16,9 +16,11 @@
 #include "ui/announcer.h"
 #include "ui/placement.h"
 #include "ui/qt_desktop.h"
-#include "ui/zoom.h"
+#include "ui/series_log.h"
+#include "ui/solution_window.h"
 #include "ui/trace_window.h"
 #include "ui/window_menu.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
@@ -44,7 +46,14 @@ void tellWholeTextIfCut(QLineEdit* box) {
 
 FormWidget::FormWidget(ej::Window& logic, QtDesktop& desktop) : logic_(logic), desktop_(desktop) {
     build();
+    if (auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_)) {
+        series_ = std::make_unique<SeriesLog>();
+        exercise->follow(series_.get());
+    }
 }
+
+// The solution before the series log it follows. The window's logic may be gone already.
+FormWidget::~FormWidget() { delete solution_; }
 
 void FormWidget::build() {
     const ej::WindowDesign& d = logic_.design();
@@ -102,7 +111,8 @@ void FormWidget::build() {
     if (auto* exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_)) {
         QWidget* statement = control(qs(exercise->statementLabel()));
         statement->setToolTip(
-            QStringLiteral("F1: ayuda · F2: prueba de escritorio y algoritmo · F6: ir a ella · Ctrl++ / Ctrl+-: tamaño"));
+            QStringLiteral("F1: ayuda · F2: prueba de escritorio y algoritmo · F3: mi solución · F6: ir a ellas · "
+                           "Ctrl++ / Ctrl+-: tamaño"));
         // A screen reader says the window's description as the window opens, after its caption.
         setAccessibleDescription(static_cast<QLabel*>(statement)->text());
     }
@@ -253,6 +263,8 @@ void FormWidget::keyPressEvent(QKeyEvent* e) {
         return desktop_.toggleHelp(*this);
     case Qt::Key_F2:
         return toggleTrace();
+    case Qt::Key_F3:
+        return toggleSolution();
     case Qt::Key_F6:
         return visitNext();
     default:
@@ -279,8 +291,28 @@ void FormWidget::toggleTrace() {
 
 void FormWidget::closeTrace() { delete trace_; }
 
-// What a desk check must never cover: where the student types, why a value was refused,
-// and the results.
+void FormWidget::toggleSolution() {
+    auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_);
+    if (!exercise) return;  // the menu has no solution
+    if (solution_ && solution_->isVisible()) {
+        solution_->close();  // it says so itself, once its changes are settled
+        return;
+    }
+    solution_ = new SolutionWindow(*this, *exercise, desktop_.solutionDraft(*exercise), *series_, desktop_);
+    desktop_.zoom().follow(solution_, [solution = solution_](const Zoom& zoom) { solution->takeFont(zoom.font()); });
+    solution_->showBeside();
+    announcer_->say(QStringLiteral("Mi solución abierta: F6 va a ella"));
+}
+
+bool FormWidget::solutionMayClose() const { return !solution_ || !solution_->isVisible() || solution_->confirmClose(); }
+
+void FormWidget::closeCompanions() {
+    delete trace_;
+    delete solution_;
+    if (auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_)) exercise->follow(nullptr);
+}
+
+// Where the student types, why a value was refused, and the results.
 QList<QWidget*> FormWidget::controlsInSight() const {
     const auto& exercise = dynamic_cast<const ej::ExerciseWindow&>(logic_);
     QList<QWidget*> controls{control(qs(exercise.inputBox())), control(qs(exercise.messageLabel()))};
@@ -289,17 +321,25 @@ QList<QWidget*> FormWidget::controlsInSight() const {
     return controls;
 }
 
-// F6: into the desk check, and from there on into the help; into the help when there is
-// no desk check open. With neither open, it says how to open them rather than nothing.
+// F6: into the desk check, on into the solution, on into the help, each when it is
+// open, and back. With none open, it says how to open them rather than nothing.
 void FormWidget::visitNext() {
-    if (trace_) return trace_->visitFrom(*this, [this](QWidget& from) { return desktop_.visitHelp(from); });
-    if (desktop_.visitHelp(*this)) return;
+    const auto onward = [this](QWidget& from) { return visitSolution() || desktop_.visitHelp(from); };
+    if (trace_) return trace_->visitFrom(*this, onward);
+    if (onward(*this)) return;
     const bool exercise = dynamic_cast<const ej::ExerciseWindow*>(&logic_);
-    announcer_->say(exercise ? QStringLiteral("F2 abre la prueba de escritorio; F1, la ayuda")
+    announcer_->say(exercise ? QStringLiteral("F2 abre la prueba de escritorio; F3, mi solución; F1, la ayuda")
                              : QStringLiteral("F1 abre la ayuda"));
 }
 
+bool FormWidget::visitSolution() {
+    if (!solution_ || !solution_->isVisible()) return false;
+    solution_->visitFrom();
+    return true;
+}
+
 void FormWidget::closeEvent(QCloseEvent* e) {
+    if (!solutionMayClose()) return e->ignore();
     closing_ = true;
     e->accept();
     desktop_.windowClosed(this);

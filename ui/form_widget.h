@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "engine/window.h"
 #include "ui/announcer.h"
+#include "ui/solution_window.h"
 #include "ui/trace_window.h"
 
 class QLineEdit;
@@ -17,6 +19,7 @@ class QLineEdit;
 namespace ui {
 
 class QtDesktop;
+class SeriesLog;
 class Zoom;
 
 // The controls of one open window, built from its design. It is the window's View
@@ -24,6 +27,7 @@ class Zoom;
 class FormWidget final : public QWidget, public ej::View {
 public:
     FormWidget(ej::Window& logic, QtDesktop& desktop);
+    ~FormWidget() override;
 
     ej::Window& logic() const { return logic_; }
     QWidget* control(const QString& name) const { return controls_.value(name); }
@@ -33,6 +37,16 @@ public:
     TraceWindow* traceWindow() const { return trace_; }
     void toggleTrace();
     void closeTrace();
+    // The student's own solution of an exercise window: F3 opens and closes it.
+    SolutionWindow* solutionWindow() const { return solution_; }
+    void toggleSolution();
+    // Whether the window's solution, if open, may close: it asks about changes not saved.
+    bool solutionMayClose() const;
+    // What a desk check or a solution beside the window must never cover.
+    QList<QWidget*> controlsInSight() const;
+    // As the window closes: its desk check and its solution go with it, and its series
+    // log no longer follows the exercise.
+    void closeCompanions();
     // What the window says to a screen reader beyond its focused control.
     Announcer& announcer() const { return *announcer_; }
 
@@ -59,8 +73,8 @@ private:
     static void nameLabel(QLabel* label);
     QString heardAs(const QWidget* control, const QString& text) const;
     void visitNext();
+    bool visitSolution();
     void openContextMenu(QLineEdit* box, const QPoint& at);
-    QList<QWidget*> controlsInSight() const;
 
     ej::Window& logic_;
     QtDesktop& desktop_;
@@ -68,6 +82,9 @@ private:
     QPushButton* defaultButton_ = nullptr;
     bool closing_ = false;
     QPointer<TraceWindow> trace_;
+    QPointer<SolutionWindow> solution_;
+    // An exercise window's series, from its opening, for a solution opened mid-series.
+    std::unique_ptr<SeriesLog> series_;
     Announcer* announcer_ = nullptr;
     // The top-left corner the student gave the window, and where a zoom last put it.
     QPoint home_;

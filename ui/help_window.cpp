@@ -45,8 +45,9 @@ no se cuenta: escriba otro y siga con la serie.</p>
 <table cellspacing="0" cellpadding="3">
 <tr><td><b>F1</b></td><td>abre y cierra esta ayuda</td></tr>
 <tr><td><b>F2</b></td><td>abre y cierra la prueba de escritorio y el algoritmo del ejercicio</td></tr>
-<tr><td><b>F6</b></td><td>lleva el teclado a la prueba de escritorio, luego a esta ayuda, y de vuelta al
-ejercicio; <b>Esc</b> vuelve al ejercicio sin reiniciar la serie</td></tr>
+<tr><td><b>F3</b></td><td>abre y cierra Mi solución: su propio algoritmo del ejercicio</td></tr>
+<tr><td><b>F6</b></td><td>lleva el teclado a la prueba de escritorio, luego a Mi solución, luego a esta
+ayuda, y de vuelta al ejercicio; <b>Esc</b> vuelve al ejercicio sin reiniciar la serie</td></tr>
 <tr><td><b>Ctrl++</b> y <b>Ctrl+-</b>&nbsp;&nbsp;</td><td>agrandan y achican todas las ventanas, para un proyector</td></tr>
 <tr><td><b>Ctrl+0</b></td><td>vuelve al tamaño normal y trae de vuelta todo lo que, ampliado, no entraba en la pantalla</td></tr>
 <tr><td><b>Enter</b></td><td>pulsa INGRESO, o el botón que tiene el foco</td></tr>
@@ -69,6 +70,22 @@ las líneas que le asignan un valor. Con el teclado, F6 lleva a la tabla: las fl
 sus filas y Tab pasa al algoritmo.</p>
 <p><b>Copiar</b> copia la tabla, para pegarla en una planilla de cálculo; <b>Copiar
 algoritmo</b> copia el algoritmo tal cual, para pegarlo en PSeInt y ejecutarlo allí.</p>
+
+<h4>Mi solución (F3)</h4>
+<p>F3 abre, al lado del ejercicio, una ventana para escribir su propio algoritmo en el
+pseudocódigo de PSeInt: la primera vez se elige empezar con el enunciado o en blanco.
+Para hacer lo mismo que la ventana, el algoritmo debe
+pedir cada valor con Leer, avisar con Escribir cuando se rechaza uno, escribir los resultados al final.</p>
+<p>Los errores se subrayan en el texto y se listan debajo: un clic o Enter en uno lleva
+a su lugar. Mientras no tiene errores, el algoritmo sigue a la ventana ingreso por
+ingreso; debajo está su prueba de escritorio, con las líneas que ejecutó resaltadas en el
+texto y la primera diferencia con la ventana marcada. <b>Comprobar</b> (<b>Ctrl+Enter</b>) lo
+prueba con las series del docente y otras al azar; si algo difiere, <b>Ver lado a lado</b>
+muestra esa serie en las dos pruebas de escritorio.</p>
+<p><b>Abrir…</b> lee un archivo .psc, también uno guardado por PSeInt en Windows;
+<b>Guardar</b> (<b>Ctrl+S</b>) y <b>Guardar como…</b> lo escriben: nada se guarda sin
+pedirlo. F3 o Esc cierra la ventana, y el texto sigue ahí al abrirla otra vez; al cerrarla,
+o al salir del programa, con cambios sin guardar, pregunta si guardarlos.</p>
 )";
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "ui/offscreen_focus.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 #include <qpa/qwindowsysteminterface_p.h>
 
 namespace ui {
@@ -28,6 +30,17 @@ void honourWindowsThatRefuseFocus() {
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) return;
     static RefusedActivations handler;
     System::installWindowSystemEventHandler(&handler);
+}
+
+void showWithoutActivating(QWidget& window) {
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) return window.show();
+    honourWindowsThatRefuseFocus();
+    window.winId();  // its QWindow, to refuse the focus with
+    window.windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    window.show();
+    QWindowSystemInterface::flushWindowSystemEvents();  // the activation its showing asked for, dropped
+    window.windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, false);
 }
 
 }  // namespace ui

@@ -1,5 +1,7 @@
 #pragma once
 
+class QWidget;
+
 namespace ui {
 
 // Qt's offscreen platform, which the tests, the scenario runner and the benchmarks use,
@@ -7,5 +9,10 @@ namespace ui {
 // refuses the focus (Qt::WindowDoesNotAcceptFocus). Makes the offscreen platform do as
 // they do; elsewhere it does nothing.
 void honourWindowsThatRefuseFocus();
+
+// Shows a window that takes the focus when clicked, yet not when it opens: a real window
+// system leaves the active window as it was (Qt::WA_ShowWithoutActivating); the offscreen
+// platform is made to, the window refusing the focus only while it is shown.
+void showWithoutActivating(QWidget& window);
 
 }  // namespace ui

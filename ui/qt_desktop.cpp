@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/announcer.h"
 #include "ui/form_widget.h"
 
 namespace ui {
@@ -35,16 +36,16 @@ void QtDesktop::show(ej::Window& window) {
 void QtDesktop::toggleHelp(const QWidget& from) {
     if (ended_) return;
     // Told in the window F1 was pressed in, since the help never takes the focus by itself.
-    auto* window = dynamic_cast<const FormWidget*>(&from);
+    Announcer* told = Announcer::of(from);
     if (help_) {
         delete help_;
-        if (window) window->announcer().say(QStringLiteral("Ayuda cerrada"));
+        if (told) told->say(QStringLiteral("Ayuda cerrada"));
         return;
     }
     help_ = new HelpWindow;
     zoom_.follow(help_, [help = help_](const Zoom& zoom) { help->takeFont(zoom.font()); });
     help_->showBeside(from);
-    if (window) window->announcer().say(QStringLiteral("Ayuda abierta: F6 va a ella"));
+    if (told) told->say(QStringLiteral("Ayuda abierta: F6 va a ella"));
 }
 
 bool QtDesktop::visitHelp(QWidget& from) {
@@ -68,7 +69,7 @@ void QtDesktop::windowDeactivated(FormWidget* w) {
 
 void QtDesktop::windowClosed(FormWidget* w) {
     if (ended_) return;
-    w->closeTrace();
+    w->closeCompanions();
     w->logic().attach(nullptr);
     open_.erase(&w->logic());
     w->deleteLater();
@@ -78,9 +79,11 @@ void QtDesktop::windowClosed(FormWidget* w) {
 
 void QtDesktop::endProgram() {
     if (ended_) return;
+    for (auto& [logic, widget] : open_)
+        if (!widget->solutionMayClose()) return;
     ended_ = true;
     for (auto& [logic, widget] : open_) {
-        widget->closeTrace();
+        widget->closeCompanions();
         widget->logic().attach(nullptr);
         widget->hide();
         widget->deleteLater();

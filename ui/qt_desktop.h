@@ -6,6 +6,7 @@
 
 #include "engine/window.h"
 #include "ui/help_window.h"
+#include "ui/solution_draft.h"
 #include "ui/zoom.h"
 
 namespace ui {
@@ -21,6 +22,8 @@ public:
     ~QtDesktop() override;
 
     void show(ej::Window& window) override;
+    // Ends the program, once every solution window with changes not saved has asked what
+    // to do with them: a cancel there keeps the program running.
     void endProgram() override;
 
     bool ended() const { return ended_; }
@@ -34,6 +37,8 @@ public:
     HelpWindow* helpWindow() const { return help_; }
     // F6 into the help from `from`, when it is open; says whether it was.
     bool visitHelp(QWidget& from);
+    // The student's solution of an exercise, kept for the whole run.
+    SolutionDraft& solutionDraft(const ej::Window& exercise) { return drafts_[&exercise]; }
 
     // From FormWidget.
     void windowActivated(FormWidget* w);
@@ -47,6 +52,7 @@ private:
     // application: activating it again is a return, not a visit.
     QPointer<FormWidget> awayFrom_;
     QPointer<HelpWindow> help_;
+    std::map<const ej::Window*, SolutionDraft> drafts_;
     bool ended_ = false;
     Zoom zoom_;
 };

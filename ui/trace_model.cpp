@@ -58,6 +58,17 @@ void TraceModel::follow() {
     }
 }
 
+void TraceModel::markRow(int eventRow, const QColor& tint) {
+    if (eventRow == marked_ && tint == tint_) return;
+    const int before = marked_;
+    marked_ = eventRow;
+    tint_ = tint;
+    for (const int row : {before, eventRow})
+        if (row >= 0 && row < rows_)
+            emit dataChanged(index(firstEventRow() + row, 0), index(firstEventRow() + row, columnCount() - 1),
+                             {Qt::BackgroundRole});
+}
+
 int TraceModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : firstEventRow() + rows_; }
 
 int TraceModel::columnCount(const QModelIndex& parent) const {
@@ -75,6 +86,7 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const {
     // Event row i is the trace's row i whenever a view may ask: after each change signal.
     const auto row = static_cast<std::size_t>(index.row() - firstEventRow());
     if (row >= trace_.rows().size()) return {};
+    if (role == Qt::BackgroundRole) return static_cast<int>(row) == marked_ ? QVariant(tint_) : QVariant();
     const ej::TraceRow& r = trace_.rows()[row];
     const auto fixed = static_cast<int>(ej::Trace::kFixedHeaders.size());
     const auto value = static_cast<std::size_t>(column - fixed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QFont>
 #include <string>
 #include <vector>
@@ -26,6 +27,9 @@ public:
     // The table row of event row 1: below the dropped-rows note when it is shown.
     int firstEventRow() const { return noteShown_ ? 1 : 0; }
     int eventRows() const { return rows_; }
+    // Tints the table row of an event row (from 0, the trace's own index); -1 for none.
+    void markRow(int eventRow, const QColor& tint);
+    int markedRow() const { return marked_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,6 +46,8 @@ private:
     long newest_ = 0;       // the number of the newest of them, 0 for none
     bool noteShown_ = false;
     QFont bold_;
+    int marked_ = -1;
+    QColor tint_;
 };
 
 }  // namespace ui

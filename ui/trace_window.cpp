@@ -4,31 +4,23 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QSplitter>
-#include <QStyle>
-#include <QStaticText>
-#include <QStyledItemDelegate>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cctype>
 
 #include "engine/algorithm/marks.h"
 #include "ui/algorithm_pane.h"
+#include "ui/companion.h"
 #include "ui/keyboard_visit.h"
 #include "ui/offscreen_focus.h"
-#include "ui/placement.h"
 #include "ui/trace_model.h"
+#include "ui/trace_table.h"
 
 namespace ui {
 
@@ -41,76 +33,6 @@ constexpr int kLeastLines = 8;
 constexpr int kCopiedShownMs = 1500;  // how long "Copiar" says "Copiado"
 constexpr int kFixedColumns = 3;  // "N°", "Ingresado", "Resultado": a row's first columns
 const QString kLegend = QStringLiteral("▶ espera el próximo valor · resaltado: lo que ejecutó ");
-
-// Paints a cell as one line of plain text. The table repaints every cell in view at
-// each new row; the style's general item painting (icons, check boxes, eliding, several
-// lines) and laying the same texts out again would cost several times as much as
-// drawing them, so the laid-out texts of the cells in view are kept.
-class PlainCells final : public QStyledItemDelegate {
-public:
-    explicit PlainCells(QWidget* view)
-        : QStyledItemDelegate(view), margin_(view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) {}
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const QVariant font = index.data(Qt::FontRole);
-        const bool bold = font.isValid() && font.value<QFont>().bold();
-        const QFont before = painter->font();
-        QFont used = option.font;
-        used.setBold(bold);
-        painter->setFont(used);
-        const bool selected = option.state & QStyle::State_Selected;  // the row whose event the algorithm shows
-        if (selected) painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
-        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), used);
-        const QRect room = option.rect.adjusted(margin_, 0, -margin_, 0);
-        const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        const qreal width = text.size().width();
-        const qreal x = alignment & Qt::AlignRight && width <= room.width() ? room.right() + 1 - width : room.left();
-        const QPointF at(x, room.top() + (room.height() - text.size().height()) / 2);
-        // The columns widen to their texts; only a column narrowed by hand needs the clip.
-        const bool overflows = width > room.width();
-        if (overflows) {
-            painter->save();
-            painter->setClipRect(option.rect, Qt::IntersectClip);
-        }
-        painter->drawStaticText(at, text);
-        if (overflows) painter->restore();
-        painter->setFont(before);
-    }
-
-private:
-    static constexpr qsizetype kKeptTexts = 4096;  // far more than the cells in view
-
-    const QStaticText& laidOut(const QString& text, const QFont& font) const {
-        if (font.pixelSize() != keptSize_) {  // the zoom changed: every text anew
-            kept_[0].clear();
-            kept_[1].clear();
-            keptSize_ = font.pixelSize();
-        }
-        auto& kept = kept_[font.bold()];
-        if (auto it = kept.constFind(text); it != kept.cend()) return *it;
-        if (kept.size() >= kKeptTexts) kept.clear();
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.prepare(QTransform(), font);
-        return *kept.insert(text, laid);
-    }
-
-    int margin_;
-    mutable QHash<QString, QStaticText> kept_[2];  // plain, bold
-    mutable int keptSize_ = 0;
-};
-
-}  // namespace
-
-namespace {
-
-// The number an exercise window's caption ends with.
-QString exerciseNumber(const std::string& caption) {
-    auto digits = caption.end();
-    while (digits != caption.begin() && std::isdigit(static_cast<unsigned char>(digits[-1]))) --digits;
-    return QString::fromStdString(std::string(digits, caption.end()));
-}
 
 }  // namespace
 
@@ -125,30 +47,18 @@ QString algorithmCaption(const std::string& exerciseCaption) {
 TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, QWidget* exercise,
                          const ej::algorithm::Program* algorithm, const std::string& algorithmError)
     : QWidget(exercise, Qt::Window | Qt::WindowDoesNotAcceptFocus), trace_(trace),
-      model_(new TraceModel(trace, this, algorithm)), table_(new QTableView(this)) {
+      model_(new TraceModel(trace, this, algorithm)), table_(new TraceTable(this)) {
     setObjectName(QStringLiteral("traza"));
     setWindowTitle(traceCaption(exerciseCaption));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);  // after its own close box, F2 opens a fresh one
     setFocusPolicy(Qt::NoFocus);
 
-    table_->setModel(model_);
-    table_->setItemDelegate(new PlainCells(table_));
+    table_->follow(model_);
     table_->setAccessibleName(windowTitle());
     table_->setFocusPolicy(Qt::NoFocus);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
     table_->setTabKeyNavigation(false);  // Tab goes on to the algorithm, for the keyboard's visit
-    // Not stretched: a last column stretched to a table narrower than its columns shrinks
-    // below its header.
-    table_->horizontalHeader()->setStretchLastSection(false);
-    // A selected row would draw every header in bold, wider than its column.
-    table_->horizontalHeader()->setHighlightSections(false);
-    table_->verticalHeader()->hide();  // "N°" numbers the rows
-    // Rows of one height: a new row never makes the table measure the others.
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 
     copy_ = new QPushButton(QStringLiteral("Copiar"), this);
     copy_->setFocusPolicy(Qt::NoFocus);
@@ -205,21 +115,12 @@ TraceWindow::TraceWindow(ej::Trace& trace, const std::string& exerciseCaption, Q
     buttons->addWidget(copy_);
     layout->addLayout(buttons);
 
-    connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
-        fitNewRows(first, last);
-        table_->scrollToBottom();
-        showNewest();
-    });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        table_->resizeColumnsToContents();
-        table_->scrollToBottom();
-        showNewest();
-    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { showNewest(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { showNewest(); });
     // The trace outlives this window; a closed window's model is simply no longer told.
     trace_.setObserver([model = QPointer<TraceModel>(model_)] {
         if (model) model->follow();
     });
-    table_->resizeColumnsToContents();
     showNewest();
 }
 
@@ -235,20 +136,11 @@ void TraceWindow::showBeside(const QList<QWidget*>& inSight) {
 void TraceWindow::takeFont(const QFont& font) {
     const QFont before = this->font();
     setFont(font);
-    // The header holds the style's own font for its class, which a parent's does not reach.
-    table_->horizontalHeader()->setFont(font);
+    table_->takeFont(font);
     if (pane_) pane_->takeFont(font);
     scale_ = double(font.pixelSize()) / QApplication::font().pixelSize();
-    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
-    table_->resizeColumnsToContents();
     // A zoom while it is open: beside its exercise window again, which has grown or shrunk.
     if (isVisible() && font.pixelSize() != before.pixelSize()) sizeAndPlace();
-}
-
-int TraceWindow::columnsWidth(int count) const {
-    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < std::min(count, model_->columnCount()); ++c) width += table_->columnWidth(c);
-    return width;
 }
 
 // As wide as the algorithm's longest line and all the table's columns, as tall as the
@@ -258,23 +150,18 @@ int TraceWindow::columnsWidth(int count) const {
 // stay whole; at the least, the table's first columns stay in view.
 void TraceWindow::sizeAndPlace() {
     const QWidget& exercise = *parentWidget();
-    const QRect outside = exercise.frameGeometry();
-    const QSize frame = outside.size() - exercise.size();  // the window manager's, as on its window
     const QMargins m = layout()->contentsMargins();
     const int margins = m.left() + m.right();
     const int listing = pane_ ? pane_->naturalWidth() + split_->handleWidth() : 0;
     const int listingLeast = pane_ ? pane_->naturalWidth() / 3 + split_->handleWidth() : 0;
-    const int table = std::max(columnsWidth(model_->columnCount()), int(kMinWidth * scale_));
+    const int table = std::max(table_->columnsWidth(model_->columnCount()), int(kMinWidth * scale_));
     const QSize wanted(listing + table + margins, std::max(int(kMinHeight * scale_), exercise.height()));
     // Never less than its layout lets it be: a smaller place would be overrun.
-    const QSize least = QSize(listingLeast + columnsWidth(kFixedColumns) + margins,
+    const QSize least = QSize(listingLeast + table_->columnsWidth(kFixedColumns) + margins,
                               std::min(wanted.height(), kLeastLines * fontMetrics().height()))
                             .expandedTo(minimumSizeHint());
-    QList<QRect> inSight;
-    for (const QWidget* control : inSight_) inSight << QRect(control->mapToGlobal(QPoint()), control->size());
-    const QRect at = besideWindow(outside, inSight, wanted + frame, least.boundedTo(wanted) + frame,
-                                  exercise.screen()->availableGeometry());
-    resize(at.size() - frame);
+    const QRect at = besideExercise(exercise, inSight_, wanted, least);
+    resize(at.size());
     if (pane_) {
         const int tableShare = std::max(0, std::min(table, width() - margins - listingLeast));
         split_->setSizes({width() - margins - tableShare - split_->handleWidth(), tableShare});
@@ -298,17 +185,6 @@ void TraceWindow::visitFrom(QWidget& exercise, std::function<bool(QWidget&)> onw
     table_->setCurrentIndex({});
     startAtNewest_ = true;
     visit_->enterFrom(exercise, std::move(onward));
-}
-
-// New rows may be wider than the columns so far: a long message, a longer vector.
-void TraceWindow::fitNewRows(int first, int last) {
-    const int grid = table_->showGrid() ? 1 : 0;
-    for (int c = 0; c < model_->columnCount(); ++c) {
-        int widest = table_->columnWidth(c);
-        for (int r = first; r <= last; ++r)
-            widest = std::max(widest, table_->sizeHintForIndex(model_->index(r, c)).width() + grid);
-        if (widest > table_->columnWidth(c)) table_->setColumnWidth(c, widest);
-    }
 }
 
 // The table after its heading. The button says it was done for a moment, in the

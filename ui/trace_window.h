@@ -7,11 +7,11 @@
 
 #include "engine/algorithm/program.h"
 #include "engine/trace.h"
+#include "ui/trace_table.h"
 
 class QLabel;
 class QPushButton;
 class QSplitter;
-class QTableView;
 
 namespace ui {
 
@@ -34,7 +34,7 @@ public:
                 const ej::algorithm::Program* algorithm = nullptr, const std::string& algorithmError = {});
 
     const TraceModel& model() const { return *model_; }
-    QTableView* table() const { return table_; }
+    TraceTable* table() const { return table_; }
     // Null for a window without an algorithm.
     const AlgorithmPane* pane() const { return pane_; }
     // F6 from its exercise window: the keyboard reads the table, from its newest row, and
@@ -51,8 +51,6 @@ public:
 
 private:
     void sizeAndPlace();
-    void fitNewRows(int first, int last);
-    int columnsWidth(int count) const;
     void copy();
     // What the pane shows: the newest event whole, or the event of a row of the table.
     void showNewest();
@@ -62,7 +60,7 @@ private:
     ej::Trace& trace_;
     TraceModel* model_;
     double scale_ = 1.0;  // the zoom, as the font shows it
-    QTableView* table_;
+    TraceTable* table_;
     AlgorithmPane* pane_ = nullptr;
     QLabel* legend_ = nullptr;
     QSplitter* split_ = nullptr;

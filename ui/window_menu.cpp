@@ -20,6 +20,7 @@ void add(QMenu& menu, const char* text, QObject* context, std::function<void()> 
 void addWindowEntries(QMenu& menu, FormWidget& window, QtDesktop& desktop) {
     if (dynamic_cast<const ej::ExerciseWindow*>(&window.logic())) {
         add(menu, "Prueba de escritorio y algoritmo (F2)", &window, [&window] { window.toggleTrace(); });
+        add(menu, "Mi solución (F3)", &window, [&window] { window.toggleSolution(); });
         menu.addSeparator();
     }
     Zoom& zoom = desktop.zoom();

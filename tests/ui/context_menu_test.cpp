@@ -53,7 +53,7 @@ TEST(ContextMenu, OffersTheWindowsKeysAfterATextBoxsOwnEntries) {
     EXPECT_EQ(rightClick(menu, "cmdej01"), kZoomAndHelp);
     closeMenu();
     ui::FormWidget* exercise = p.open("frmej01");
-    const QStringList entries = QStringList{"Prueba de escritorio y algoritmo (F2)", "-"} + kZoomAndHelp;
+    const QStringList entries = QStringList{"Prueba de escritorio y algoritmo (F2)", "Mi solución (F3)", "-"} + kZoomAndHelp;
     EXPECT_EQ(rightClick(exercise, "cmdej0102"), entries);
     closeMenu();
     const QStringList inTheBox = rightClick(exercise, "txtej0101");

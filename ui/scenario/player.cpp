@@ -2,10 +2,13 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -20,9 +23,11 @@
 #include "shell/catalog.h"
 #include "shell/program.h"
 #include "ui/algorithm_pane.h"
+#include "ui/code_editor.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 #include "ui/scenario/script.h"
+#include "ui/solution_window.h"
 #include "ui/trace_model.h"
 
 namespace scenario {
@@ -35,8 +40,8 @@ std::string quote(const QString& s) {
     std::string out = "\"";
     for (char c : s.toStdString()) {
         if (c == '"' || c == '\\') out += '\\';
-        if (c == '\t') {
-            out += "\\t";
+        if (c == '\t' || c == '\n') {
+            out += c == '\t' ? "\\t" : "\\n";
             continue;
         }
         out += c;
@@ -51,8 +56,9 @@ struct Failure {
 
 class Player {
 public:
-    Player(const Script& script, bool traces)
-        : desktop_(nullptr), program_(desktop_, {script.decimal, script.thousands}), traces_(traces) {
+    Player(const Script& script, bool traces, QString folder)
+        : desktop_(nullptr), program_(desktop_, {script.decimal, script.thousands}), traces_(traces),
+          folder_(std::move(folder)) {
         program_.start();
         settle();
     }
@@ -73,6 +79,8 @@ public:
         if (c.verb == "expect" && w[0] == "trace") return expectTrace(w);
         if (c.verb == "expect" && w[0] == "algorithm") return expectAlgorithm(w);
         if (c.verb == "click") return clickTrace(w);
+        if (c.verb == "solution") return solution(w);
+        if (c.verb == "expect" && w[0] == "solution") return expectSolution(w);
         if (c.verb == "expect" && w[0] == "ayuda") {
             const bool open = desktop_.helpWindow() && desktop_.helpWindow()->isVisible();
             return same("ayuda open " + w[2], "ayuda open " + yesNo(open));
@@ -174,6 +182,7 @@ private:
                           : name == "Tab"   ? Qt::Key_Tab
                           : name == "F1"    ? Qt::Key_F1
                           : name == "F2"    ? Qt::Key_F2
+                          : name == "F3"    ? Qt::Key_F3
                                             : Qt::Key_Escape;
         QWidget* target = form->focusWidget() ? form->focusWidget() : form;
         QTest::keyClick(target, k);
@@ -355,9 +364,87 @@ private:
         return same(cell + quote(qs(w[5])), cell + quote(table.data(at, Qt::DisplayRole).toString()));
     }
 
+    // The solution window of an exercise window, when it is open.
+    ui::SolutionWindow* openSolution(const std::string& window) {
+        ui::FormWidget* form = widget(window);
+        ui::SolutionWindow* solution = form ? form->solutionWindow() : nullptr;
+        return solution && solution->isVisible() ? solution : nullptr;
+    }
+
+    // A click in the solution window makes it active first, as a real click does.
+    void bringForward(ui::SolutionWindow* solution) {
+        if (QApplication::activeWindow() == solution) return;
+        QWindowSystemInterface::handleWindowActivated(solution->windowHandle(), Qt::ActiveWindowFocusReason);
+        settle();
+    }
+
+    std::optional<Failure> click(ui::SolutionWindow* solution, const QString& caption) {
+        for (QPushButton* b : solution->findChildren<QPushButton*>()) {
+            if (b->text() != caption || !b->isVisible()) continue;
+            bringForward(solution);
+            QTest::mouseClick(b, Qt::LeftButton);
+            return settle();
+        }
+        return Failure{"a button " + quote(caption) + " in the solution", "none"};
+    }
+
+    // Opens the solution window as F3 does, or types, loads or checks in it.
+    std::optional<Failure> solution(const std::vector<std::string>& w) {
+        ui::FormWidget* form = widget(w[0]);
+        if (!form) return Failure{w[0] + " open", w[0] + " not open"};
+        if (w[1] == "open") {
+            if (!openSolution(w[0])) form->toggleSolution();
+            return settle();
+        }
+        ui::SolutionWindow* solution = openSolution(w[0]);
+        if (!solution) return Failure{"solution " + w[0] + " open", "solution " + w[0] + " not open"};
+        if (w[1] == "check") return click(solution, QStringLiteral("Comprobar"));
+        if (w[1] == "load") {
+            solution->openFile(QDir(folder_).filePath(qs(w[2])));
+            return settle();
+        }
+        // Typed, as a paste over the whole text, then the pause that compiles it.
+        if (!desktop_.solutionDraft(*program_.find(w[0])).started)
+            if (auto failure = click(solution, QStringLiteral("Empezar en blanco"))) return failure;
+        bringForward(solution);
+        solution->editor()->selectAll();
+        solution->editor()->insertPlainText(qs(w[2]));
+        if (!QTest::qWaitFor([&] { return !solution->compilePending(); }, 2000))
+            return Failure{"the text compiled", "no compile within 2 s"};
+        return settle();
+    }
+
+    // A text, whole, or its beginning when the expected text ends with "…".
+    static std::optional<Failure> sameText(const std::string& subject, const std::string& expected, const QString& shown) {
+        const std::string ellipsis = "…";
+        const bool prefix = expected.size() >= ellipsis.size() &&
+                            expected.compare(expected.size() - ellipsis.size(), ellipsis.size(), ellipsis) == 0;
+        const QString wanted = qs(prefix ? expected.substr(0, expected.size() - ellipsis.size()) : expected);
+        if (prefix ? shown.startsWith(wanted) : shown == wanted) return std::nullopt;
+        return Failure{subject + quote(qs(expected)), subject + quote(shown)};
+    }
+
+    // What the solution window of w[1] shows.
+    std::optional<Failure> expectSolution(const std::vector<std::string>& w) {
+        const std::string subject = "solution " + w[1] + " " + w[2] + " ";
+        const ui::SolutionWindow* solution = openSolution(w[1]);
+        if (w[2] == "open") return same(subject + w[3], subject + yesNo(solution));
+        if (!solution) return Failure{"solution " + w[1] + " open", "solution " + w[1] + " not open"};
+        if (w[2] == "verdict") return sameText(subject, w[3], solution->verdict());
+        if (w[2] == "difference") return sameText(subject, w[3], solution->live().difference());
+        if (w[2] == "rows") {
+            const int rows = solution->live().table() ? solution->live().table()->eventRows() : 0;
+            return same(subject + w[3], subject + std::to_string(rows));
+        }
+        const auto& errors = solution->errors();
+        return same(subject + w[3],
+                    subject + (errors.empty() ? std::string("ninguno") : std::to_string(errors.front().span.begin.line)));
+    }
+
     ui::QtDesktop desktop_;
     ej::Program program_;
     bool traces_;
+    QString folder_;  // the scenario file's, which the paths it names are relative to
 };
 
 }  // namespace
@@ -375,7 +462,7 @@ bool play(const std::string& file, bool traces) {
         std::printf("FAIL %s:%d: %s\n", file.c_str(), script.error->first, script.error->second.c_str());
         return false;
     }
-    Player player(script, traces);
+    Player player(script, traces, QFileInfo(QString::fromStdString(file)).absolutePath());
     for (const Command& c : script.commands) {
         if (auto failure = player.run(c)) {
             std::printf("FAIL %s:%d: expected %s, got %s\n", file.c_str(), c.line, failure->expected.c_str(),

@@ -7,8 +7,8 @@ namespace scenario {
 namespace {
 
 // Splits a line into words separated by single blanks; a word may be a double-quoted
-// text with \", \\ and \t (a tab) escapes. Returns false when the line does not split
-// cleanly.
+// text with \", \\, \t (a tab) and \n (a line break) escapes. Returns false when the
+// line does not split cleanly.
 bool split(const std::string& line, Command& c) {
     std::size_t i = 0;
     while (i < line.size()) {
@@ -22,9 +22,9 @@ bool split(const std::string& line, Command& c) {
                 if (line[i] == '"') break;
                 if (line[i] == '\\') {
                     const char escaped = i + 1 < line.size() ? line[i + 1] : '\0';
-                    if (escaped != '"' && escaped != '\\' && escaped != 't') return false;
+                    if (escaped != '"' && escaped != '\\' && escaped != 't' && escaped != 'n') return false;
                     ++i;
-                    word += escaped == 't' ? '\t' : escaped;
+                    word += escaped == 't' ? '\t' : escaped == 'n' ? '\n' : escaped;
                     continue;
                 }
                 word += line[i];
@@ -103,6 +103,30 @@ std::string checkAlgorithm(const Command& c) {
     return "expect algorithm WINDOW waiting|ran|marked|note|line ...";
 }
 
+// solution WINDOW open|check, text TEXT, load PATH.
+std::string checkSolution(const Command& c) {
+    const auto& w = c.words;
+    const auto n = w.size();
+    const bool head = n >= 2 && !c.quoted[0] && isWindowName(w[0]) && !c.quoted[1];
+    if (head && n == 2 && (w[1] == "open" || w[1] == "check")) return "";
+    if (head && n == 3 && (w[1] == "text" || w[1] == "load") && c.quoted[2]) return "";
+    return "solution WINDOW open|check|text TEXT|load PATH";
+}
+
+// expect solution WINDOW open yes|no, verdict TEXT, difference TEXT, error LINE|ninguno,
+// rows N.
+std::string checkSolutionExpectation(const Command& c) {
+    const auto& w = c.words;
+    const auto n = w.size();
+    const bool head = n == 4 && !c.quoted[1] && isWindowName(w[1]) && !c.quoted[2];
+    if (head && w[2] == "open" && !c.quoted[3] && isYesNo(w[3])) return "";
+    if (head && (w[2] == "verdict" || w[2] == "difference") && c.quoted[3]) return "";
+    if (head && w[2] == "error" && !c.quoted[3] && (w[3] == "ninguno" || (isCount(w[3]) && std::stoi(w[3]) > 0)))
+        return "";
+    if (head && w[2] == "rows" && !c.quoted[3] && isCount(w[3])) return "";
+    return "expect solution WINDOW open yes|no|verdict TEXT|difference TEXT|error LINE|rows N";
+}
+
 // Checks the shape of a command; returns what is wrong, or empty.
 std::string check(const Command& c) {
     const auto& w = c.words;
@@ -125,15 +149,16 @@ std::string check(const Command& c) {
     if (c.verb == "key")
         return n == 2 && window(0) && plain(1) &&
                        (w[1] == "Enter" || w[1] == "Space" || w[1] == "Tab" || w[1] == "Escape" || w[1] == "F1" ||
-                        w[1] == "F2")
+                        w[1] == "F2" || w[1] == "F3")
                    ? ""
-                   : "key WINDOW Enter|Space|Tab|Escape|F1|F2";
+                   : "key WINDOW Enter|Space|Tab|Escape|F1|F2|F3";
     if (c.verb == "menu") return n == 2 && window(0) && text(1) ? "" : "menu WINDOW ENTRY";
     if (c.verb == "click") {
         const bool trace = n == 4 && plain(0) && w[0] == "trace" && window(1) && plain(2);
         if (trace && w[2] == "row" && plain(3) && isCount(w[3]) && std::stoi(w[3]) > 0) return "";
         return trace && w[2] == "header" && text(3) ? "" : "click trace WINDOW row N|header NAME";
     }
+    if (c.verb == "solution") return checkSolution(c);
     if (c.verb == "activate" || c.verb == "close") return n == 1 && window(0) ? "" : c.verb + " WINDOW";
     if (c.verb == "away") return n == 0 ? "" : "away";
     if (c.verb == "expect") {
@@ -141,6 +166,7 @@ std::string check(const Command& c) {
         if (n == 2 && plain(0) && w[0] == "program") return w[1] == "running" || w[1] == "ended" ? "" : "expect program running|ended";
         if (plain(0) && w[0] == "trace") return checkTrace(c);
         if (plain(0) && w[0] == "algorithm") return checkAlgorithm(c);
+        if (plain(0) && w[0] == "solution") return checkSolutionExpectation(c);
         if (plain(0) && w[0] == "ayuda")
             return n == 3 && plain(1) && w[1] == "open" && plain(2) && isYesNo(w[2]) ? "" : "expect ayuda open yes|no";
         if (!window(0)) return "expect WINDOW ...";

@@ -9,7 +9,7 @@ namespace scenario {
 // One command of a scenario file. Words are kept as written; TEXT arguments unescaped.
 struct Command {
     int line = 0;
-    std::string verb;                // locale, press, type, enter, key, menu, click, activate, away, close, expect
+    std::string verb;  // locale, press, type, enter, key, menu, click, activate, away, close, solution, expect
     std::vector<std::string> words;  // the words after the verb
     std::vector<bool> quoted;        // which of them were double-quoted
 };
