@@ -24,9 +24,9 @@ std::string ofClass(char sign, char parity, std::mt19937& random) {
 
 std::string positive(std::mt19937& random) { return std::to_string(between(random, 1, 20)); }
 
-// What a window may refuse, or not: fractions, signs, 0, huge and overflowing values,
-// texts that are not numbers.
-const Texts kProbes{"2.5", "-3", "0", "-0.5", "1e39", "abc", "", "16777217", "33554440", "-0"};
+// What a window may refuse, or not: fractions (one between the bounds of a window that asks
+// for a number from 6 to 14), signs, 0, huge and overflowing values, texts that are not numbers.
+const Texts kProbes{"2.5", "7.5", "-3", "0", "-0.5", "1e39", "abc", "", "16777217", "33554440", "-0"};
 
 // Texts past 2^24, where a single no longer holds every whole number.
 const Texts kHuge{"16777216", "16777217", "16777218", "16777219", "33554432", "33554436",

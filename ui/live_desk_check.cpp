@@ -14,6 +14,11 @@ namespace ui {
 
 namespace {
 
+// Each pause in the typing runs the series under way again: a loop that never ends, while
+// it is being written, must cost a moment, not seconds. "Comprobar" allows five times as
+// many instructions.
+constexpr long kLiveBudget = 10'000'000;
+
 const QString kHeading = QStringLiteral("Prueba de escritorio de tu algoritmo");
 
 }  // namespace
@@ -48,7 +53,7 @@ void LiveDeskCheck::follow(std::shared_ptr<const ej::algorithm::Program> program
         run_->reload(std::move(program));
         return refresh();
     }
-    run_ = std::make_unique<ej::solution::StudentRun>(std::move(program), exercise_);
+    run_ = std::make_unique<ej::solution::StudentRun>(std::move(program), exercise_, kLiveBudget);
     model_ = new TraceModel(run_->trace(), this);
     run_->trace().setObserver([model = QPointer<TraceModel>(model_)] {
         if (model) model->follow();
