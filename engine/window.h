@@ -53,7 +53,8 @@ public:
     // Modeless: creates the controls when the window is not open, then brings it
     // to the front and activates it.
     virtual void show(Window& window) = 0;
-    // Ends the program at once: every window goes, no further event runs.
+    // Ends the program: every window goes, no further event runs; unless the student,
+    // asked about work not saved, cancels, when nothing ends.
     virtual void endProgram() = 0;
 };
 
