@@ -12,7 +12,8 @@
 #include <cmath>
 #include <utility>
 
-#include "ui/listing_style.h"
+#include "ui/enclosing_blocks.h"
+#include "ui/focus_frame.h"
 #include "ui/pseudocode_highlighter.h"
 
 namespace ui {
@@ -70,17 +71,9 @@ AlgorithmPane::AlgorithmPane(const ej::algorithm::Program& program, const QStrin
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setUndoRedoEnabled(false);
     setPlainText(listing(program.lines));
-
-    // Colours from the palette's own, so that a dark one gives a dark tint.
-    const QPalette p = palette();
-    const QColor base = p.color(QPalette::Base), text = p.color(QPalette::Text);
-    const bool dark = isDark(p);
-    ran_ = ranTint(p);
-    assigned_ = blend(base, QColor(0xf0, 0xb4, 0x29), dark ? 0.55 : 0.6);
-    note_ = blend(base, text, 0.55);
-    message_ = dark ? QColor(0xff, 0x8a, 0x80) : QColor(0xb7, 0x1c, 0x1c);
-    arrow_ = dark ? QColor(0x66, 0xbb, 0x6a) : QColor(0x1b, 0x7a, 0x2e);
-    highlightPseudocode(document(), dark);
+    frameForFocus(*this);
+    colours_ = listingColours(palette());
+    highlightPseudocode(document(), palette());
     // Qt frees a line's shaped glyphs once it is drawn, to spare the memory of a long
     // document, and shapes the line again at its next painting: a listing of a few dozen
     // lines keeps them, so that a scroll or a selection costs the drawing alone.
@@ -98,6 +91,7 @@ AlgorithmPane::AlgorithmPane(const ej::algorithm::Program& program, const QStrin
         columns_.push_back(columns(qs(line)));
         widest_ = std::max(widest_, columns_.back() + (runs(qs(line)) ? kNoteRoom : 0));
     }
+    enclosing_ = enclosingBlocks(program.lines);
     takeFont(font());
 }
 
@@ -116,6 +110,7 @@ void AlgorithmPane::showMarks(ej::algorithm::Marks marks) {
     if (marks == marks_) return;
     const ej::algorithm::Marks before = std::exchange(marks_, std::move(marks));
     setAccessibleDescription(qs(marks_.spoken()));
+    revealed_ = 0;
     keepInView();
     if (before.lines.size() != marks_.lines.size()) {
         viewport()->update();
@@ -131,10 +126,17 @@ void AlgorithmPane::showMarks(ej::algorithm::Marks marks) {
     });
 }
 
+int AlgorithmPane::enclosingBlock(int line) const {
+    return line >= 1 && line <= int(enclosing_.size()) ? enclosing_[std::size_t(line - 1)] : 0;
+}
+
 void AlgorithmPane::markAssignments(int variable) {
     variable_ = variable;
     assigning_ = variable < 0 ? std::vector<int>{} : ej::algorithm::assigningLines(program_, variable);
+    viewport()->update();
     margin_->update();
+    revealed_ = assigning_.empty() ? 0 : assigning_.front();
+    if (revealed_) bringIntoView({revealed_, revealed_});
 }
 
 void AlgorithmPane::takeFont(const QFont& font) {
@@ -159,6 +161,11 @@ int AlgorithmPane::naturalWidth() const {
            2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
+int AlgorithmPane::heightFor(int lines) const {
+    return int(std::ceil(lines * lineHeight() + 2 * document()->documentMargin())) + 2 * frameWidth() +
+           horizontalScrollBar()->sizeHint().height();
+}
+
 void AlgorithmPane::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     const QRect r = contentsRect();
@@ -167,12 +174,22 @@ void AlgorithmPane::resizeEvent(QResizeEvent* event) {
     // out here, the line costs the resize, not the press whose event scrolls to it.
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
         if (block.layout()->lineCount() == 0) blockBoundingRect(block);
+    // As it opens, once it knows its height, and as it grows or shrinks.
+    if (revealed_)
+        bringIntoView({revealed_, revealed_});
+    else
+        keepInView();
 }
 
 // Every line of the listing is one line of one font high.
 qreal AlgorithmPane::lineHeight() const {
     if (lineHeight_ <= 0) lineHeight_ = blockBoundingRect(document()->firstBlock()).height();
     return lineHeight_;
+}
+
+// Whole lines, the first one below the document's margin when the listing is at its top.
+int AlgorithmPane::linesInView() const {
+    return std::max(1, int((viewport()->height() - document()->documentMargin()) / lineHeight()));
 }
 
 // Each line of the listing that meets `area` of the viewport, with its rectangle there,
@@ -192,18 +209,21 @@ void AlgorithmPane::forEachLineIn(const QRect& area, Paint paint) const {
 // The lines in view, drawn once over a transparent ground: drawing them again at each
 // event would cost several times what marking it does, while copying the few lines
 // whose marks changed costs next to nothing. A scroll moves what is drawn and draws
-// only the lines it brings into view.
+// only the lines it brings into view: by the pixels the text moved, which at the top
+// include the document's margin above the first line.
 const QPixmap& AlgorithmPane::textInView() const {
-    const QPoint at(horizontalScrollBar()->value(), verticalScrollBar()->value());  // columns, lines
+    const QPoint at(horizontalScrollBar()->value(),
+                    int(std::lround(verticalScrollBar()->value() * lineHeight() - contentOffset().y())));
     const qreal ratio = viewport()->devicePixelRatioF();
     const QSize size = viewport()->size() * ratio;
-    const qreal height = lineHeight() * ratio;
-    const int moved = int((textAt_.y() - at.y()) * lineHeight());  // downwards, in the viewport's pixels
-    const bool shiftable = height == std::floor(height) && at.x() == textAt_.x() && std::abs(moved) < viewport()->height();
+    const int moved = textAt_.y() - at.y();  // downwards, in the viewport's pixels
+    const qreal shift = moved * ratio;
+    const bool shiftable =
+        shift == std::floor(shift) && at.x() == textAt_.x() && std::abs(moved) < viewport()->height();
     QRect stale = viewport()->rect();
     if (!text_.isNull() && text_.size() == size && shiftable) {
         if (!moved) return text_;
-        text_.scroll(0, int(moved * ratio), text_.rect());
+        text_.scroll(0, int(shift), text_.rect());
         stale = moved > 0 ? QRect(0, 0, viewport()->width(), moved)
                           : QRect(0, viewport()->height() + moved, viewport()->width(), -moved);
     } else {
@@ -245,12 +265,13 @@ void AlgorithmPane::paintEvent(QPaintEvent* event) {
     {
         QPainter p(viewport());
         forEachLineIn(event->rect(), [&](std::size_t i, const QRectF& r, const QTextBlock&) {
-            if (marks_.lines[i].ran) p.fillRect(r, ran_);
+            if (const QColor* tint = tintOf(i)) p.fillRect(r, *tint);
         });
         if (!selecting) p.drawPixmap(QPointF(0, 0), textInView());
     }
     if (selecting) QPlainTextEdit::paintEvent(event);
     QPainter p(viewport());
+    p.setFont(font());  // the viewport keeps the font it had before a zoom
     const QFontMetrics m(font());
     const qreal column = QFontMetricsF(font()).horizontalAdvance(u' '), gap = 2 * column;
     const qreal left = contentOffset().x() + document()->documentMargin();
@@ -262,17 +283,25 @@ void AlgorithmPane::paintEvent(QPaintEvent* event) {
         const qreal top = r.top();
         if (!line.tally.empty()) {
             const QStaticText& tally = laidOut(qs(line.tally));
-            p.setPen(note_);
+            p.setPen(colours_.note);
             p.drawStaticText(QPointF(x, top), tally);
             x += tally.size().width() + gap;
         }
         if (!line.message.empty()) {
             // A long message ends where the pane does; its tooltip and the description hold it whole.
-            p.setPen(message_);
+            p.setPen(colours_.message);
             const int room = std::max(0, viewport()->width() - int(x));
             p.drawStaticText(QPointF(x, top), laidOut(m.elidedText(qs(line.message), Qt::ElideRight, room)));
         }
     });
+    if (hasFocus() && !selecting) p.fillRect(cursorRect(), colours_.text);  // where the arrow keys go on from
+}
+
+// A line the event ran, a line that gives the marked variable its value, or both.
+const QColor* AlgorithmPane::tintOf(std::size_t line) const {
+    const bool ran = marks_.lines[line].ran;
+    const bool assigns = std::binary_search(assigning_.begin(), assigning_.end(), static_cast<int>(line) + 1);
+    return ran && assigns ? &colours_.ranAndAssigned : ran ? &colours_.ran : assigns ? &colours_.assigned : nullptr;
 }
 
 void AlgorithmPane::paintMargin(const QRect& area) {
@@ -287,9 +316,9 @@ void AlgorithmPane::paintMargin(const QRect& area) {
         const int line = static_cast<int>(i) + 1;
         const QRectF number(arrow, r.top(), right - arrow, r.height());
         const bool assigns = std::binary_search(assigning_.begin(), assigning_.end(), line);
-        if (assigns) p.fillRect(number.adjusted(-2, 0, 2, 0), assigned_);
+        if (assigns) p.fillRect(number.adjusted(-2, 0, 2, 0), colours_.assigned);
         p.setFont(assigns ? bold : font());
-        p.setPen(assigns ? palette().color(QPalette::Text) : note_);
+        p.setPen(assigns ? colours_.text : colours_.note);
         p.drawText(number, Qt::AlignRight | Qt::AlignVCenter, QString::number(line));
         if (line == marks_.waiting) {
             const qreal h = r.height() * 0.6, top = r.top() + (r.height() - h) / 2, left = arrow * 0.2;
@@ -299,33 +328,43 @@ void AlgorithmPane::paintMargin(const QRect& area) {
             triangle.lineTo(left, top + h);
             triangle.closeSubpath();
             p.setRenderHint(QPainter::Antialiasing);
-            p.fillPath(triangle, arrow_);
+            p.fillPath(triangle, colours_.arrow);
             p.setRenderHint(QPainter::Antialiasing, false);
         }
     });
 }
 
-// Scrolls as little as it takes to show the lines of the event and its ▶. When they do
-// not fit, the line that ran first goes to the top (a press's `Leer`, where a reader
-// starts), or, once the algorithm ended, its end to the bottom.
+// Scrolls as little as it takes to show the lines of the event, its ▶ and the line that
+// opens the loop or decision around the ▶. When they do not all fit, the ▶ and that line
+// come first; without a ▶ (a pass of a loop), the line that ran first goes to the top,
+// where a reader starts.
 void AlgorithmPane::keepInView() {
-    std::vector<int> shownLines = marks_.ranLines();
-    if (marks_.waiting) shownLines.push_back(marks_.waiting);
-    if (shownLines.empty()) return;
-    const auto [first, last] = std::minmax_element(shownLines.begin(), shownLines.end());
-    const int shown = std::max(1, int(viewport()->height() / lineHeight()));
-    QScrollBar* bar = verticalScrollBar();
-    const int top = bar->value();  // the first line in view, counted from 0
-    int wanted = top;
-    if (*last - *first < shown) {
-        if (*first - 1 < top)
-            wanted = *first - 1;
-        else if (*last > top + shown)
-            wanted = *last - shown;
-    } else {
-        wanted = marks_.ended || !marks_.firstRun ? *last - shown : marks_.firstRun - 2;
+    std::vector<int> waits;  // the ▶'s line and its block's
+    if (marks_.waiting) {
+        waits.push_back(marks_.waiting);
+        if (const int opening = enclosingBlock(marks_.waiting)) waits.push_back(opening);
     }
-    bar->setValue(wanted);
+    std::vector<int> lines = marks_.ranLines();
+    lines.insert(lines.end(), waits.begin(), waits.end());
+    if (lines.empty()) return;
+    const auto [low, high] = std::minmax_element(lines.begin(), lines.end());
+    if (*high - *low < linesInView() || marks_.firstRun == 0) return bringIntoView({*low, *high});
+    if (waits.empty()) return bringIntoView({std::max(1, marks_.firstRun - 1), 0, true});
+    const auto [opening, waiting] = std::minmax_element(waits.begin(), waits.end());
+    bringIntoView({*opening, *waiting});
+}
+
+// Scrolls as little as it takes to show the lines asked for, or as many of them as fit,
+// the last at the bottom; or puts the first at the top.
+void AlgorithmPane::bringIntoView(InView wanted) {
+    QScrollBar* bar = verticalScrollBar();
+    const int top = bar->value(), shown = linesInView();  // lines top + 1 to top + shown are in view
+    if (wanted.atTop)
+        bar->setValue(wanted.first - 1);
+    else if (wanted.last - wanted.first >= shown || wanted.last > top + shown)
+        bar->setValue(wanted.last - shown);
+    else if (wanted.first <= top)
+        bar->setValue(wanted.first - 1);
 }
 
 // Reached from the keyboard (F6, then Tab): the caret goes to the line where the run
@@ -339,6 +378,12 @@ void AlgorithmPane::focusInEvent(QFocusEvent* event) {
     QMetaObject::invokeMethod(this, [this] {
         if (hasFocus()) setTextCursor(QTextCursor(document()->findBlockByNumber(marks_.waiting - 1)));
     }, Qt::QueuedConnection);
+}
+
+bool AlgorithmPane::event(QEvent* event) {
+    const bool handled = QPlainTextEdit::event(event);
+    followFocus(*this, *event);
+    return handled;
 }
 
 bool AlgorithmPane::viewportEvent(QEvent* event) {

@@ -9,8 +9,8 @@ namespace ui {
 // window activation, which only X11 lets a program request. Call before QApplication.
 void preferX11();
 
-// What every window shares: the font at which all captions and statements fit, and
-// Qt's own texts in Spanish.
+// What every window shares: the font at which all captions and statements fit, a focused
+// button's ring, and Qt's own texts in Spanish.
 void prepareApplication();
 
 // The separators of the user's locale; the only place the program reads the locale.

@@ -30,7 +30,7 @@ CodeEditor::CodeEditor(QWidget* parent) : QPlainTextEdit(parent), gutter_(new Gu
     differenceTint_ = differenceTint(p);
     error_ = isDark(p) ? QColor(0xff, 0x6e, 0x6e) : QColor(0xd3, 0x2f, 0x2f);
     number_ = blend(p.color(QPalette::Base), p.color(QPalette::Text), 0.55);
-    highlightPseudocode(document(), isDark(p));
+    highlightPseudocode(document(), p);
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { setViewportMargins(gutterWidth(), 0, 0, 0); });
     connect(this, &QPlainTextEdit::updateRequest, gutter_, [this](const QRect& area, int dy) {
         if (dy)

@@ -11,7 +11,8 @@ namespace ui {
 QRect besideExercise(const QWidget& exercise, const QList<QWidget*>& inSight, QSize wanted, QSize least) {
     const QRect outside = exercise.frameGeometry();
     const QSize frame = outside.size() - exercise.size();  // the window manager's, as on its window
-    QList<QRect> kept;
+    // Its title bar too, by which the student finds and moves it.
+    QList<QRect> kept{QRect(outside.topLeft(), QPoint(outside.right(), exercise.geometry().top() - 1))};
     for (const QWidget* w : inSight)
         kept << (w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint()), w->size()));
     const QRect at = besideWindow(outside, kept, wanted + frame, least.boundedTo(wanted) + frame,

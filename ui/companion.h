@@ -11,8 +11,8 @@ class QWidget;
 namespace ui {
 
 // Where a window that accompanies an exercise window (its desk check, the student's own
-// solution) goes: beside it where the screen has room (placement.h), never over
-// `inSight`, the windows and controls a student must still see. `wanted` and `least`
+// solution) goes: beside it where the screen has room (placement.h), never over its
+// title bar nor `inSight`, the windows and controls a student must still see. `wanted` and `least`
 // are sizes inside the frame; so is the size returned, for resize(), while its top-left
 // corner is the frame's, for move().
 QRect besideExercise(const QWidget& exercise, const QList<QWidget*>& inSight, QSize wanted, QSize least);

@@ -9,11 +9,13 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
+#include <algorithm>
 #include <stdexcept>
 
 #include "engine/exercise_window.h"
 #include "ui/accessibility.h"
 #include "ui/announcer.h"
+#include "ui/button_grid.h"
 #include "ui/placement.h"
 #include "ui/qt_desktop.h"
 #include "ui/series_log.h"
@@ -86,6 +88,7 @@ void FormWidget::build() {
         case ej::ControlKind::Button: {
             auto* b = new QPushButton(qs(c.caption), this);
             b->setAutoDefault(false);  // Enter is routed by keyPressEvent below
+            b->installEventFilter(this);  // for the arrow keys, below
             connect(b, &QPushButton::clicked, this, [this, name = c.name] {
                 Announcer::Press press(*announcer_);
                 logic_.clicked(name);
@@ -112,7 +115,7 @@ void FormWidget::build() {
         QWidget* statement = control(qs(exercise->statementLabel()));
         statement->setToolTip(
             QStringLiteral("F1: ayuda · F2: prueba de escritorio y algoritmo · F3: mi solución · F6: ir a ellas · "
-                           "Ctrl++ / Ctrl+-: tamaño"));
+                           "Ctrl++ / Ctrl+-: tamaño · Ctrl+L: ordenar ventanas"));
         // A screen reader says the window's description as the window opens, after its caption.
         setAccessibleDescription(static_cast<QLabel*>(statement)->text());
     }
@@ -219,8 +222,12 @@ bool FormWidget::event(QEvent* e) {
 
 // A right-click asks for the context menu without the press itself, which would give the
 // control under the mouse the focus (Qt does so for any button): the menu leaves the
-// focus where it was. With a menu already open, Qt closes it as usual.
+// focus where it was. With a menu already open, Qt closes it as usual. An arrow key on a
+// button goes to the button that stands that way.
 bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
+    if (auto* button = qobject_cast<QPushButton*>(watched);
+        button && e->type() == QEvent::KeyPress && walkButtons(*button, static_cast<QKeyEvent&>(*e)))
+        return true;
     if (watched == windowHandle() && e->type() == QEvent::MouseButtonPress && !QApplication::activePopupWidget()) {
         const auto* press = static_cast<QMouseEvent*>(e);
         if (press->button() == Qt::RightButton) {
@@ -233,6 +240,26 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     return QWidget::eventFilter(watched, e);
+}
+
+// Where there is no button that way, the focus stays: Qt would go on in the Tab order.
+bool FormWidget::walkButtons(QPushButton& from, const QKeyEvent& key) {
+    const Qt::Key arrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+    const auto arrow = static_cast<Qt::Key>(key.key());
+    if (std::find(std::begin(arrows), std::end(arrows), arrow) == std::end(arrows) ||
+        (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    QList<QPushButton*> buttons;
+    QList<QRect> places;
+    for (QPushButton* b : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisible() && b->isEnabled() && b->focusPolicy() & Qt::TabFocus) {
+            buttons << b;
+            places << b->geometry();
+        }
+    const int at = static_cast<int>(buttons.indexOf(&from));
+    const int next = at < 0 ? -1 : buttonToward(places, at, arrow);
+    if (next >= 0) buttons[next]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void FormWidget::contextMenuEvent(QContextMenuEvent* e) { openContextMenu(nullptr, e->globalPos()); }
@@ -312,10 +339,11 @@ void FormWidget::closeCompanions() {
     if (auto* exercise = dynamic_cast<ej::ExerciseWindow*>(&logic_)) exercise->follow(nullptr);
 }
 
-// Where the student types, why a value was refused, and the results.
+// What is asked, where the student types, why a value was refused, and the results.
 QList<QWidget*> FormWidget::controlsInSight() const {
     const auto& exercise = dynamic_cast<const ej::ExerciseWindow&>(logic_);
-    QList<QWidget*> controls{control(qs(exercise.inputBox())), control(qs(exercise.messageLabel()))};
+    QList<QWidget*> controls{control(qs(exercise.statementLabel())), control(qs(exercise.inputBox())),
+                             control(qs(exercise.messageLabel()))};
     for (const ej::ControlDesign& c : exercise.design().controls)
         if (c.kind == ej::ControlKind::TextBox && c.readOnly) controls << control(qs(c.name));
     return controls;

@@ -75,6 +75,7 @@ private:
     void visitNext();
     bool visitSolution();
     void openContextMenu(QLineEdit* box, const QPoint& at);
+    bool walkButtons(QPushButton& from, const QKeyEvent& key);
 
     ej::Window& logic_;
     QtDesktop& desktop_;

@@ -1,11 +1,11 @@
 #include "ui/help_window.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "shell/topics.h"
+#include "ui/companion.h"
 #include "ui/keyboard_visit.h"
 #include "ui/offscreen_focus.h"
 
@@ -13,9 +13,8 @@ namespace ui {
 
 namespace {
 
-// Its size at 100 %: the whole page, with room for its widest table row; it narrows down
-// to kMinWidth rather than cover the window it was opened from.
-constexpr int kWidth = 460, kMinWidth = 320, kHeight = 700;
+// Its size at 100 %, and the least.
+constexpr int kWidth = 460, kHeight = 700, kLeastWidth = 320, kLeastHeight = 300;
 
 const char* const kPage = R"(
 <h3>Ejercicios 2005</h3>
@@ -31,8 +30,8 @@ por vez.</li>
 Valen la coma y el punto decimales; no escriba separador de miles (1.000 es uno).</li>
 <li>Cuando la serie está completa, la ventana bloquea el ingreso y muestra los
 resultados; <b>SALIR</b> la cierra.</li>
-<li>Al volver a un ejercicio desde otra ventana del programa, su serie empieza de nuevo;
-al volver desde otra aplicación, sigue donde estaba.</li>
+<li>Al volver a un ejercicio desde otra ventana del programa, su serie empieza de nuevo, y
+la ventana lo avisa; al volver desde otra aplicación, sigue donde estaba.</li>
 </ul>
 
 <h4>Si un valor es rechazado</h4>
@@ -50,8 +49,11 @@ no se cuenta: escriba otro y siga con la serie.</p>
 ayuda, y de vuelta al ejercicio; <b>Esc</b> vuelve al ejercicio sin reiniciar la serie</td></tr>
 <tr><td><b>Ctrl++</b> y <b>Ctrl+-</b>&nbsp;&nbsp;</td><td>agrandan y achican todas las ventanas, para un proyector</td></tr>
 <tr><td><b>Ctrl+0</b></td><td>vuelve al tamaño normal y trae de vuelta todo lo que, ampliado, no entraba en la pantalla</td></tr>
+<tr><td><b>Ctrl+L</b></td><td>ordena las ventanas para un proyector: el ejercicio, su prueba de escritorio y Mi
+solución llenan la pantalla sin taparse, achicadas si hace falta; el menú queda detrás</td></tr>
 <tr><td><b>Enter</b></td><td>pulsa INGRESO, o el botón que tiene el foco</td></tr>
 <tr><td><b>Tab</b></td><td>pasa al control siguiente</td></tr>
+<tr><td><b>Flechas</b></td><td>en el menú, pasan al botón de arriba, de abajo o de al lado</td></tr>
 </table>
 <p>Un clic derecho en cualquier ventana abre un menú con estas mismas acciones.</p>
 
@@ -62,12 +64,18 @@ el valor de cada variable del algoritmo después; en negrita, las que cambiaron.
 algoritmo recorre un ciclo después de la serie (un ordenamiento, un recorrido del
 vector), cada pasada es una fila.</p>
 <p>Junto a la tabla está el algoritmo del ejercicio, en pseudocódigo. Resaltadas, las
-líneas que ejecutó el último ingreso; <b>▶</b> marca la línea donde el algoritmo espera el
-próximo valor. Al final de una línea, <b>×N</b> dice cuántas veces se ejecutó, y
-<b>→ Verdadero</b> o <b>→ Falso</b>, cómo resultó su condición la última vez. Un clic en
-una fila muestra lo que ejecutó ese ingreso; un clic en el nombre de una variable marca
-las líneas que le asignan un valor. Con el teclado, F6 lleva a la tabla: las flechas recorren
-sus filas y Tab pasa al algoritmo.</p>
+líneas que ejecutó el último ingreso, entre ellas el <b>Leer</b> que tomó el valor; <b>▶</b>
+marca la línea donde el algoritmo espera el próximo valor, que siempre se ve junto con el
+ciclo o la decisión que la contiene. Al final de una línea, <b>×N</b> dice cuántas veces se
+ejecutó, y <b>→ Verdadero</b> o <b>→ Falso</b>, cómo resultó su condición la última vez; la
+leyenda de abajo lo recuerda y dice «▶ terminó» cuando el algoritmo llegó a su fin. En un
+vector, sólo están en negrita los elementos que cambiaron desde la fila anterior: en un
+ordenamiento, el par que se intercambió. Un clic en una fila muestra lo que ejecutó ese
+ingreso; un clic en el nombre de una variable la marca y resalta en ámbar las líneas que le
+asignan un valor, y al dejar el puntero sobre el nombre se ven su tipo y esas líneas. Debajo
+de la tabla se ve cuánto de la serie se ingresó («valor 4 de 12»). Con el teclado, F6 lleva a
+la tabla, que dice también cuánto de la serie se ingresó: las flechas recorren sus filas y Tab
+pasa al algoritmo; un marco de color muestra cuál de los dos tiene el teclado.</p>
 <p><b>Copiar</b> copia la tabla, para pegarla en una planilla de cálculo; <b>Copiar
 algoritmo</b> copia el algoritmo tal cual, para pegarlo en PSeInt y ejecutarlo allí.</p>
 
@@ -88,18 +96,38 @@ pedirlo. F3 o Esc cierra la ventana, y el texto sigue ahí al abrirla otra vez; 
 o al salir del programa, con cambios sin guardar, pregunta si guardarlos.</p>
 )";
 
+// Each topic with its exercises, each exercise a link named by its window.
+QString topicsPage() {
+    QString page = QStringLiteral("<h4>Ejercicios por tema</h4>\n<p>Un clic en un número abre su ejercicio.</p>\n"
+                                  "<table cellspacing=\"0\" cellpadding=\"3\">\n");
+    for (const ej::Topic& topic : ej::topics()) {
+        QStringList links;
+        for (const std::string& window : topic.windows)
+            links << QStringLiteral("<a href=\"%1\">%2</a>")
+                         .arg(QString::fromStdString(window), exerciseNumber(window));
+        QString name = QString::fromStdString(topic.name);
+        name[0] = name[0].toUpper();
+        page += QStringLiteral("<tr><td><b>%1</b></td><td>Ejercicio %2</td></tr>\n")
+                    .arg(name, links.join(QStringLiteral(", ")));
+    }
+    return page + QStringLiteral("</table>\n");
+}
+
 }  // namespace
 
-HelpWindow::HelpWindow()
+HelpWindow::HelpWindow(std::function<void(const std::string&)> openExercise)
     : QWidget(nullptr, Qt::Window | Qt::WindowDoesNotAcceptFocus), page_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("ayuda"));
     setWindowTitle(QStringLiteral("Ayuda - Ejercicios 2005"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);  // after its own close box, F1 opens a fresh one
     setFocusPolicy(Qt::NoFocus);
+    honourWindowsThatRefuseFocus();
 
-    page_->setHtml(QString::fromUtf8(kPage));
+    page_->setHtml(QString::fromUtf8(kPage) + topicsPage());
     page_->setOpenLinks(false);
+    connect(page_, &QTextBrowser::anchorClicked, this,
+            [open = std::move(openExercise)](const QUrl& link) { open(link.toString().toStdString()); });
     page_->setFocusPolicy(Qt::NoFocus);
     page_->setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(this);
@@ -110,15 +138,7 @@ HelpWindow::HelpWindow()
 
 void HelpWindow::visitFrom(QWidget& window) { visit_->enterFrom(window); }
 
-void HelpWindow::showBeside(const QWidget& window) {
-    honourWindowsThatRefuseFocus();
-    beside_ = &window;
-    sizeAndPlace();
-    show();
-}
-
 void HelpWindow::takeFont(const QFont& font) {
-    const bool rescaled = font.pixelSize() != this->font().pixelSize();
     setFont(font);
     // Paragraphs read better in the regular face of the family whose narrow face the
     // windows use.
@@ -126,29 +146,10 @@ void HelpWindow::takeFont(const QFont& font) {
     reading.setFamily(QStringLiteral("Liberation Sans"));
     page_->document()->setDefaultFont(reading);
     scale_ = double(font.pixelSize()) / QApplication::font().pixelSize();
-    if (isVisible() && rescaled) sizeAndPlace();
 }
 
-// To the left of the window it was opened from where the screen has room, else to its
-// right, the side its desk check takes first; where neither side has room, on the roomier
-// one, narrowed to it down to a readable width. Top edges aligned; never off the screen.
-void HelpWindow::sizeAndPlace() {
-    const QWidget& window = beside_ ? *beside_ : *this;
-    const QRect screen = window.screen()->availableGeometry();
-    const QRect outside = window.frameGeometry();
-    const QSize frame = outside.size() - window.size();  // the window manager's borders and title bar
-    const int roomLeft = outside.left() - screen.left(), roomRight = screen.right() - outside.right();
-    const int wanted = int(kWidth * scale_) + frame.width();
-    const bool left = roomLeft >= wanted || (roomRight < wanted && roomLeft > roomRight);
-    const int width = beside_ ? std::clamp(left ? roomLeft : roomRight, int(kMinWidth * scale_) + frame.width(), wanted)
-                              : wanted;
-    resize(std::min(width, screen.width()) - frame.width(),
-           std::min(int(kHeight * scale_) + frame.height(), screen.height()) - frame.height());
-    if (!beside_) return;  // its window has closed since: it stays where it is
-    const QSize outer = size() + frame;
-    const int x = left ? outside.left() - outer.width() : outside.right() + 1;
-    move(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - outer.width())),
-         std::clamp(outside.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer.height())));
-}
+QSize HelpWindow::wantedSize() const { return QSize(kWidth, kHeight) * scale_; }
+
+QSize HelpWindow::leastSize() const { return QSize(kLeastWidth, kLeastHeight) * scale_; }
 
 }  // namespace ui

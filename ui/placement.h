@@ -20,8 +20,11 @@ QPoint keptOnScreen(QPoint corner, QSize size, const QRect& area);
 // the least of `window`, below or above it, or pushed against the screen's edge over a
 // part of `window` that shows nothing to read. It never covers `inSight`, the parts of
 // `window` the student must see, though it may be narrowed or shortened, down to
-// `least`, to stay clear of them. Where nothing clears them, at the right of `window`
-// kept on the screen.
-QRect besideWindow(const QRect& window, const QList<QRect>& inSight, QSize wanted, QSize least, const QRect& area);
+// `least`, to stay clear of them. Where nothing clears them (a window as large as the
+// screen), at its least against the screen's edge where it hides the least of them, and
+// of `window` after them: never over the window whole. `leftFirst` tries the left before
+// the right, for a window that leaves the right to a desk check.
+QRect besideWindow(const QRect& window, const QList<QRect>& inSight, QSize wanted, QSize least, const QRect& area,
+                   bool leftFirst = false);
 
 }  // namespace ui

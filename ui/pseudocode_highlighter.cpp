@@ -4,6 +4,7 @@
 #include <QTextDocument>
 
 #include "engine/algorithm/lexer.h"
+#include "ui/listing_style.h"
 
 namespace ui {
 
@@ -11,10 +12,10 @@ namespace {
 
 class Pseudocode final : public QSyntaxHighlighter {
 public:
-    Pseudocode(QTextDocument* listing, bool dark) : QSyntaxHighlighter(listing) {
+    Pseudocode(QTextDocument* listing, const ListingColours& colours) : QSyntaxHighlighter(listing) {
         keyword_.setFontWeight(QFont::Bold);
-        comment_.setForeground(dark ? QColor(0x8b, 0xc9, 0x8e) : QColor(0x2e, 0x7d, 0x32));
-        text_.setForeground(dark ? QColor(0xe6, 0xa8, 0x6e) : QColor(0xa0, 0x4a, 0x10));
+        comment_.setForeground(colours.comment);
+        text_.setForeground(colours.quoted);
     }
 
 protected:
@@ -51,10 +52,10 @@ private:
 
 }  // namespace
 
-void highlightPseudocode(QTextDocument* listing, bool darkBackground) {
+void highlightPseudocode(QTextDocument* listing, const QPalette& palette) {
     // Now rather than at the next turn of the event loop, Qt's own time for it, which
     // would lay out again every line laid out before.
-    (new Pseudocode(listing, darkBackground))->rehighlight();
+    (new Pseudocode(listing, listingColours(palette)))->rehighlight();
 }
 
 }  // namespace ui

@@ -1,10 +1,13 @@
 #include "ui/trace_model.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "engine/algorithm/marks.h"
+
 namespace ui {
 
 namespace {
-
-constexpr int kResultColumn = 2;  // "Resultado"; the dropped-rows note stands there too
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -69,6 +72,23 @@ void TraceModel::markRow(int eventRow, const QColor& tint) {
                              {Qt::BackgroundRole});
 }
 
+void TraceModel::markColumn(int column, const QColor& tint, const QFont& font) {
+    const int before = std::exchange(markedColumn_, column);
+    columnTint_ = tint;
+    columnFont_ = font;
+    for (const int c : {before, column})
+        if (c >= 0 && c < columnCount()) emit headerDataChanged(Qt::Horizontal, c, c);
+}
+
+int TraceModel::variableOf(int column) const {
+    if (!algorithm_ || column < 0 || column >= columnCount()) return -1;
+    const auto& variables = algorithm_->variables;
+    const std::string& header = headers_[static_cast<std::size_t>(column)];
+    const auto named = [&](const ej::algorithm::Variable& v) { return v.name == header; };
+    const auto found = std::find_if(variables.begin(), variables.end(), named);
+    return found == variables.end() ? -1 : static_cast<int>(found - variables.begin());
+}
+
 int TraceModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : firstEventRow() + rows_; }
 
 int TraceModel::columnCount(const QModelIndex& parent) const {
@@ -90,8 +110,18 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const {
     const ej::TraceRow& r = trace_.rows()[row];
     const auto fixed = static_cast<int>(ej::Trace::kFixedHeaders.size());
     const auto value = static_cast<std::size_t>(column - fixed);
-    if (role == Qt::FontRole)
-        return column >= fixed && value < r.changed.size() && r.changed[value] ? QVariant(bold_) : QVariant();
+    const bool changed = column >= fixed && value < r.changed.size() && r.changed[value];
+    if (role == Qt::FontRole) return changed ? QVariant(bold_) : QVariant();
+    if (role == kChangedElementsRole) {
+        if (!changed) return {};
+        const int variable = variableOf(column);
+        if (variable < 0 || !algorithm_->variables[static_cast<std::size_t>(variable)].array) return {};
+        static const std::string none;  // before the first row: every element is new
+        const std::string* before = &none;
+        if (row > 0 && value < trace_.rows()[row - 1].values.size()) before = &trace_.rows()[row - 1].values[value];
+        const std::vector<bool> elements = ej::changedElements(*before, r.values[value]);
+        return QVariant::fromValue(QList<bool>(elements.begin(), elements.end()));
+    }
     if (role != Qt::DisplayRole) return {};
     switch (column) {
     case 0:
@@ -106,16 +136,23 @@ QVariant TraceModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TraceModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole) || section < 0 ||
-        section >= static_cast<int>(headers_.size()))
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    const std::string& header = headers_[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole) return qs(header);
-    if (algorithm_)
-        for (const auto& v : algorithm_->variables)
-            if (v.name == header)
-                return QString::fromUtf8(ej::algorithm::typeName(v.type));
-    return {};
+    const bool marked = section == markedColumn_;
+    switch (role) {
+    case Qt::DisplayRole:
+        return qs(headers_[static_cast<std::size_t>(section)]);
+    case Qt::ToolTipRole: {
+        const int variable = variableOf(section);
+        return variable < 0 ? QVariant() : QVariant(qs(ej::algorithm::aboutVariable(*algorithm_, variable)));
+    }
+    case Qt::FontRole:
+        return marked ? QVariant(columnFont_) : QVariant();
+    case Qt::BackgroundRole:
+        return marked ? QVariant(columnTint_) : QVariant();
+    default:
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
 }
 
 }  // namespace ui

@@ -15,9 +15,15 @@ namespace ui {
 // It follows the trace as it grows: each new event is one inserted row and, at the
 // row cap, the oldest leaves from the top, so a press never rebuilds the table; only
 // a clear or a new set of variables does. When rows were dropped, a first row says
-// how many. With the window's algorithm, a variable's header tells its type as a tooltip.
+// how many. With the window's algorithm, a variable's header explains it as a tooltip
+// (its type and the lines that assign it), and a vector's cell tells which of its
+// elements changed since the row before.
 class TraceModel final : public QAbstractTableModel {
 public:
+    static constexpr int kResultColumn = 2;  // "Resultado"; the dropped-rows note stands there too
+    // A vector's cell: a QList<bool>, whether each element changed since the row before.
+    static constexpr int kChangedElementsRole = Qt::UserRole + 1;
+
     explicit TraceModel(const ej::Trace& trace, QObject* parent = nullptr,
                         const ej::algorithm::Program* algorithm = nullptr);
 
@@ -30,6 +36,11 @@ public:
     // Tints the table row of an event row (from 0, the trace's own index); -1 for none.
     void markRow(int eventRow, const QColor& tint);
     int markedRow() const { return marked_; }
+    // Marks a column's header: its text in `font` over `tint`; -1 for none.
+    void markColumn(int column, const QColor& tint, const QFont& font);
+    int markedColumn() const { return markedColumn_; }
+    // The algorithm's variable a column shows, as an index of its variables; -1 for none.
+    int variableOf(int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,6 +59,9 @@ private:
     QFont bold_;
     int marked_ = -1;
     QColor tint_;
+    int markedColumn_ = -1;
+    QColor columnTint_;
+    QFont columnFont_;
 };
 
 }  // namespace ui

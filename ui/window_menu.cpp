@@ -27,6 +27,7 @@ void addWindowEntries(QMenu& menu, FormWidget& window, QtDesktop& desktop) {
     add(menu, "Ampliar (Ctrl++)", &zoom, [&zoom] { zoom.enlarge(); });
     add(menu, "Reducir (Ctrl+-)", &zoom, [&zoom] { zoom.reduce(); });
     add(menu, "Tamaño normal (Ctrl+0)", &zoom, [&zoom] { zoom.restore(); });
+    add(menu, "Ordenar ventanas (Ctrl+L)", &window, [&window, &desktop] { desktop.arrangeWindows(window); });
     menu.addSeparator();
     add(menu, "Ayuda (F1)", &window, [&window, &desktop] { desktop.toggleHelp(window); });
 }

@@ -11,6 +11,7 @@
 
 #include "engine/exercise_window.h"
 #include "shell/program.h"
+#include "tests/ui/keyboard.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 
@@ -43,7 +44,8 @@ void closeMenu() {
     QApplication::processEvents();
 }
 
-const QStringList kZoomAndHelp{"Ampliar (Ctrl++)", "Reducir (Ctrl+-)", "Tamaño normal (Ctrl+0)", "-", "Ayuda (F1)"};
+const QStringList kZoomAndHelp{"Ampliar (Ctrl++)",          "Reducir (Ctrl+-)", "Tamaño normal (Ctrl+0)",
+                               "Ordenar ventanas (Ctrl+L)", "-",                "Ayuda (F1)"};
 
 }  // namespace
 
@@ -91,7 +93,7 @@ TEST(HelpWindow, NeverActiveClosedByItsCloseBoxOrF1FromAnyWindow) {
     ui::FormWidget* menu = p.open("frm2005");
     ui::FormWidget* exercise = p.open("frmej01");
     const QRect window = exercise->frameGeometry();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_TRUE(test::press(Qt::Key_F1));
     QApplication::processEvents();
     ui::HelpWindow* help = p.desktop.helpWindow();
     ASSERT_TRUE(help && help->isVisible());
@@ -105,8 +107,8 @@ TEST(HelpWindow, NeverActiveClosedByItsCloseBoxOrF1FromAnyWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(p.desktop.helpWindow(), nullptr);
     // Opened again from one window, closed from another: there is only ever one.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_TRUE(test::press(Qt::Key_F1));
     ASSERT_NE(p.desktop.helpWindow(), nullptr);
-    QTest::keyClick(menu->focusWidget(), Qt::Key_F1);
+    ASSERT_TRUE(test::pressOn(menu->focusWidget(), Qt::Key_F1));
     EXPECT_EQ(p.desktop.helpWindow(), nullptr);
 }

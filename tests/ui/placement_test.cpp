@@ -7,11 +7,11 @@
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <qpa/qwindowsysteminterface.h>
 
 #include "engine/exercise_window.h"
 #include "shell/catalog.h"
 #include "shell/program.h"
+#include "tests/ui/windows_on_screen.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
 #include "ui/trace_model.h"
@@ -19,36 +19,9 @@
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// The offscreen screen at another size for a test's length; a panel takes its top 28 pixels.
-class ScreenOf {
-public:
-    explicit ScreenOf(QSize size) : was_(screen()->geometry()), wasAvailable_(screen()->availableGeometry()) {
-        set(QRect(QPoint(), size), QRect(QPoint(), size).adjusted(0, 28, 0, 0));
-    }
-    ~ScreenOf() { set(was_, wasAvailable_); }
-    static QScreen* screen() { return QGuiApplication::primaryScreen(); }
-    static QRect available() { return screen()->availableGeometry(); }
-
-private:
-    static void set(const QRect& all, const QRect& available) {
-        QWindowSystemInterface::handleScreenGeometryChange(screen(), all, available);
-        QCoreApplication::processEvents();
-    }
-    QRect was_, wasAvailable_;
-};
-
-QRect onScreen(const QWidget* control) { return {control->mapToGlobal(QPoint()), control->size()}; }
-
-// What the student must see of an exercise window: its input box, its message label and
-// its result boxes.
-QList<QWidget*> inSight(ui::FormWidget* form, const ej::ExerciseWindow& w) {
-    QList<QWidget*> controls{form->control(qs(w.inputBox())), form->control(qs(w.messageLabel()))};
-    for (const auto& c : w.design().controls)
-        if (c.kind == ej::ControlKind::TextBox && c.readOnly) controls << form->control(qs(c.name));
-    return controls;
-}
+using test::inSight;
+using test::ScreenOf;
+using test::text;
 
 // The largest zoom at which the window, put at the top-left corner, leaves half the
 // screen free beside or below it: the room a desk check needs.
@@ -66,8 +39,7 @@ void expectClearAndWhole(ui::FormWidget* form, const ej::ExerciseWindow& w) {
     ASSERT_NE(trace, nullptr);
     const QRect desk = trace->frameGeometry();
     EXPECT_TRUE(ScreenOf::available().contains(desk)) << "off the screen";
-    for (QWidget* control : inSight(form, w))
-        EXPECT_FALSE(desk.intersects(onScreen(control))) << "over " << control->objectName().toStdString();
+    for (const QRect& kept : inSight(form, w)) EXPECT_FALSE(desk.intersects(kept)) << "over " << text(kept);
     const QTableView* table = trace->table();
     const QHeaderView* header = table->horizontalHeader();
     int columns = 0;
@@ -145,8 +117,7 @@ TEST(Placement, AZoomKeepsEachWindowsCornerOnTheScreenAndItsDeskCheckBeside) {
         const QRect desk = traced->traceWindow()->frameGeometry();
         EXPECT_TRUE(area.contains(desk));
         if (2 * traced->frameGeometry().width() <= area.width()) {  // room beside it, or below it
-            for (QWidget* control : inSight(traced, exercise))
-                EXPECT_FALSE(desk.intersects(onScreen(control))) << control->objectName().toStdString();
+            for (const QRect& kept : inSight(traced, exercise)) EXPECT_FALSE(desk.intersects(kept)) << text(kept);
         }
     }
     for (std::size_t i = 0; i < forms.size(); ++i) EXPECT_EQ(forms[i]->pos(), windows[i].second);

@@ -17,6 +17,7 @@
 #include "engine/exercise_window.h"
 #include "shell/catalog.h"
 #include "shell/program.h"
+#include "tests/ui/keyboard.h"
 #include "ui/algorithm_pane.h"
 #include "ui/announcer.h"
 #include "ui/form_widget.h"
@@ -43,8 +44,8 @@ struct Opened {
     void enter(std::initializer_list<const char*> texts) const {
         for (const char* text : texts) {
             QWidget* box = QApplication::focusWidget();
-            QTest::keyClicks(box, QString::fromUtf8(text));
-            QTest::keyClick(box, Qt::Key_Return);
+            ASSERT_TRUE(test::typeOn(box, QString::fromUtf8(text)));
+            ASSERT_TRUE(test::pressOn(box, Qt::Key_Return));
         }
     }
     const ui::Announcer& announcer() const { return form->announcer(); }
@@ -94,7 +95,7 @@ TEST(ScreenReader, ResultsAreSaidByTheirNamesInTheirOrder) {
         Opened w(row.window);
         if (std::string(row.typed.begin()[0]) == "100") {  // an amount before the number of wages
             w.form->control("txtej6602")->setFocus();
-            QTest::keyClicks(QApplication::focusWidget(), "100");
+            ASSERT_TRUE(test::type("100"));
             static_cast<QPushButton*>(w.form->control("cmdej6602"))->click();
         } else {
             w.enter(row.typed);
@@ -146,7 +147,7 @@ TEST(KeyboardVisit, F6ReachesTheDeskCheckAndTheHelpAndEscComesBackWithoutAReset)
     Opened w("frmej13");
     w.enter({"5", "3"});
     QWidget* box = QApplication::focusWidget();
-    QTest::keyClick(box, Qt::Key_F6);  // nowhere to go yet: it says how to open them
+    ASSERT_TRUE(test::pressOn(box, Qt::Key_F6));  // nowhere to go yet: it says how to open them
     EXPECT_EQ(w.saying(), "F2 abre la prueba de escritorio; F3, mi solución; F1, la ayuda");
     QTest::keyClick(box, Qt::Key_F2);
     ui::TraceWindow* trace = w.form->traceWindow();
@@ -162,7 +163,7 @@ TEST(KeyboardVisit, F6ReachesTheDeskCheckAndTheHelpAndEscComesBackWithoutAReset)
     ASSERT_EQ(QApplication::focusWidget(), trace->pane());
     // The caret where the run waits: its `Leer`.
     EXPECT_TRUE(QTest::qWaitFor([&] { return trace->pane()->textCursor().block().text().trimmed() == "Leer valor;"; }));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(test::press(Qt::Key_Escape));
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), w.form);
     EXPECT_EQ(QApplication::focusWidget(), box);
@@ -172,11 +173,11 @@ TEST(KeyboardVisit, F6ReachesTheDeskCheckAndTheHelpAndEscComesBackWithoutAReset)
     QTest::keyClick(box, Qt::Key_F1);
     QTest::keyClick(box, Qt::Key_F6);
     QApplication::processEvents();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    ASSERT_TRUE(test::press(Qt::Key_F6));
     QApplication::processEvents();
     EXPECT_TRUE(qobject_cast<QTextBrowser*>(QApplication::focusWidget()));
     EXPECT_EQ(QApplication::activeWindow(), w.desktop.helpWindow());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    ASSERT_TRUE(test::press(Qt::Key_F6));
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), box);
     w.enter({"10"});

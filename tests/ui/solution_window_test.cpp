@@ -21,6 +21,7 @@
 #include "engine/exercise_window.h"
 #include "engine/solution/student_run.h"
 #include "shell/program.h"
+#include "tests/ui/keyboard.h"
 #include "ui/announcer.h"
 #include "ui/code_editor.h"
 #include "ui/form_widget.h"
@@ -248,7 +249,7 @@ TEST(SolutionWindow, F6GoesRoundTheExercisesWindows) {
     QTest::keyClick(w.box(), Qt::Key_F1);
     const auto rows = w.window->trace().rows().size();
     const auto f6 = [] {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        EXPECT_TRUE(test::press(Qt::Key_F6));
         QApplication::processEvents();
     };
     f6();

@@ -15,6 +15,7 @@
 #include "engine/algorithm/sources.h"
 #include "engine/exercise_window.h"
 #include "shell/program.h"
+#include "tests/ui/keyboard.h"
 #include "ui/algorithm_pane.h"
 #include "ui/form_widget.h"
 #include "ui/qt_desktop.h"
@@ -39,7 +40,7 @@ TEST(TraceWindow, OpensBesideItsWindowWhichStaysActiveThroughACopy) {
     auto* exercise = static_cast<ej::ExerciseWindow*>(program.window("frmej52"));
     desktop.show(*exercise);
     QApplication::processEvents();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    ASSERT_TRUE(test::press(Qt::Key_F2));
     ui::TraceWindow* trace = desktop.widgetOf(*exercise)->traceWindow();
     EXPECT_EQ(trace->windowTitle(), "Prueba de escritorio - Ejercicio 52");  // its window's caption: "Eejercicio 52"
     // The table as tab-separated text after a line that says which exercise it is of; the
@@ -65,7 +66,7 @@ TEST(TraceWindow, OpensBesideItsWindowWhichStaysActiveThroughACopy) {
     }));
 }
 
-TEST(TraceWindow, NamesItsAlgorithmForAScreenReaderAndEachVariablesTypeInItsHeader) {
+TEST(TraceWindow, NamesItsAlgorithmForAScreenReaderAndExplainsEachVariableInItsHeader) {
     ui::QtDesktop desktop(nullptr);
     ej::Program program(desktop, {",", "."});
     auto* exercise = static_cast<ej::ExerciseWindow*>(program.window("frmej13"));
@@ -79,8 +80,8 @@ TEST(TraceWindow, NamesItsAlgorithmForAScreenReaderAndEachVariablesTypeInItsHead
     auto tooltip = [&](int column) {
         return trace->model().headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
     };
-    EXPECT_EQ(tooltip(3), "Entero");  // i
-    EXPECT_EQ(tooltip(4), "Real");    // valor
+    EXPECT_EQ(tooltip(3), "Entero; se asigna en la línea 8");  // i
+    EXPECT_EQ(tooltip(4), "Real; se asigna en la línea 10");   // valor
 }
 
 // An algorithm that does not compile leaves the desk check with the window's own
